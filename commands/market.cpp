@@ -1,0 +1,23 @@
+#include "commands/market.h"
+
+#include <cmath>
+
+#include "core/numeric.h"
+
+namespace velmora {
+
+void drawMarketPrices(Game& g) {
+  // Each price is the double the formula gives (0.6 + 0.3 stays 0.8999999999999999): the
+  // computer's food trades compare against these exact values.
+  g.state.foodPrice = std::floor(g.rng.next() * 20 + 1) / 10 + 0.3;
+  g.state.troopsPrice = std::floor(g.rng.next() * 50 + 1) / 10 + 2;
+  g.state.armsPrice = std::floor(g.rng.next() * 50 + 1) / 10 + 5;
+  showMarketPrices(g);
+}
+
+void showMarketPrices(Game& g) {
+  g.ui.showPrices(formatPrice(g.state.foodPrice), formatPrice(g.state.armsPrice),
+                  formatPrice(g.state.troopsPrice));
+}
+
+}  // namespace velmora

@@ -1,0 +1,48 @@
+#include "commands/panels.h"
+
+#include "core/province_check.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kSellFood = 8;
+
+void showOrderPanelFor(Game& g) {
+  showPanel(g, Panel::Order);
+  g.ui.setPanelLabel(PanelLabel::Pic2, g.state.provinces[g.state.currentProvince].name);
+}
+
+}  // namespace
+
+void showPanel(Game& g, Panel panel) {
+  g.ui.setPanelLabel(PanelLabel::Souba, "");
+  g.ui.showPanel(panel);
+  g.currentPanel = panel;
+}
+
+void beginPlayerOrder(Game& g) {
+  g.state.autoAdvanceReady = false;
+  showOrderPanelFor(g);
+}
+
+void backToOrderPanel(Game& g) { showOrderPanelFor(g); }
+
+void showTargetPanel(Game& g) { showPanel(g, Panel::Target); }
+
+void showAmountPanel(Game& g) {
+  showPanel(g, Panel::Amount);
+  const Province& p = g.state.provinces[g.state.currentProvince];
+  g.ui.setAmountText(std::to_string(g.state.selectedCommand == kSellFood ? p.food : p.gold));
+}
+
+void completeOrder(Game& g) {
+  g.ui.setPanelLabel(PanelLabel::Pic2, "");
+  g.ui.setPanelLabel(PanelLabel::Pic5, "");
+  checkProvince(g, g.state.currentProvince);
+  showPanel(g, Panel::Message);
+  g.ui.setDelegationMenuEnabled(false);
+  g.state.orderCompleted = true;
+}
+
+}  // namespace velmora

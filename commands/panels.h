@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/game.h"
+
+namespace velmora {
+
+// The command-panel steps of the main window. The game decides which panel is shown and what
+// its labels say; the port draws it.
+void showPanel(Game& g, Panel panel);
+void beginPlayerOrder(Game& g);
+void backToOrderPanel(Game& g);
+void showTargetPanel(Game& g);
+void showAmountPanel(Game& g);
+void completeOrder(Game& g);
+
+}  // namespace velmora

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "combat/battle_state.h"
+#include "core/game_state.h"
+#include "core/random.h"
+#include "core/ui_port.h"
+
+namespace velmora {
+
+// One running game: its state, the screen it reports to and its source of chance. The
+// program owns exactly one.
+struct Game {
+  Game(UiPort& port, RandomSource& random) : ui(port), rng(random) {}
+
+  GameState state;
+  UiPort& ui;
+  RandomSource& rng;
+  BattleState battle;
+
+  // Main-window state that is not saved.
+  Panel currentPanel = Panel::Message;
+  std::int32_t okLock = 0;
+  std::int32_t amountCursor = 0;
+  std::int32_t targetCursor = 0;
+
+  // Where Game.dt lives: the program's own directory.
+  std::filesystem::path saveDirectory;
+
+  // Set once the program has been told to end; nothing of the game runs afterwards.
+  bool ended = false;
+};
+
+}  // namespace velmora

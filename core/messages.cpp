@@ -1,0 +1,27 @@
+#include "core/messages.h"
+
+namespace velmora {
+
+void showLine1(Game& g, const std::string& text) { g.ui.showLine1(text, g.state.messageWait); }
+
+void showLine2(Game& g, const std::string& text) { g.ui.showLine2(text, g.state.messageWait); }
+
+void showLine3(Game& g, const std::string& text) { g.ui.showLine3(text, g.state.messageWait); }
+
+void showBox(Game& g, const std::string& text) {
+  MessageBoxRequest box;
+  box.text = text;
+  g.ui.messageBox(box);
+}
+
+bool askOkCancel(Game& g, const std::string& text, BoxResult defaultButton,
+                 const std::string& caption) {
+  MessageBoxRequest box;
+  box.text = text;
+  box.buttons = BoxButtons::OkCancel;
+  box.defaultButton = defaultButton;
+  box.caption = caption;
+  return g.ui.messageBox(box) == BoxResult::Ok;
+}
+
+}  // namespace velmora

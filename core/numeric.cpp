@@ -1,0 +1,97 @@
+#include "core/numeric.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace velmora {
+
+namespace {
+
+constexpr double kInt32Min = static_cast<double>(std::numeric_limits<std::int32_t>::min());
+constexpr double kInt32Max = static_cast<double>(std::numeric_limits<std::int32_t>::max());
+
+std::int32_t saturate(double whole) {
+  if (std::isnan(whole)) return 0;
+  if (whole <= kInt32Min) return std::numeric_limits<std::int32_t>::min();
+  if (whole >= kInt32Max) return std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(whole);
+}
+
+bool inInt32(double whole) { return whole >= kInt32Min && whole <= kInt32Max; }
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+}  // namespace
+
+// std::nearbyint follows the current rounding mode, which the program never changes from
+// round-to-nearest-even.
+std::int32_t roundHalfEven(double x) { return saturate(std::nearbyint(x)); }
+
+std::int32_t floorInt(double x) { return saturate(std::floor(x)); }
+
+std::int32_t chargeOf(double cost) { return floorInt(cost + 0.9); }
+
+double roundToSignificant(double x, int digits) {
+  char buf[64];
+  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific,
+                                 digits - 1);
+  if (ec != std::errc()) return x;
+  double rounded = x;
+  std::from_chars(buf, end, rounded, std::chars_format::scientific);
+  return rounded;
+}
+
+std::string formatPrice(double price) {
+  char buf[64];
+  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, price, std::chars_format::general, 15);
+  if (ec != std::errc()) return "0";
+  return std::string(buf, end);
+}
+
+std::optional<double> parseDecimal(std::string_view text) {
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  bool negative = false;
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  // Only digits with at most one point: from_chars alone would also take "inf", "nan",
+  // exponents and hexadecimal.
+  bool digit = false;
+  int points = 0;
+  for (char c : text) {
+    if (c >= '0' && c <= '9') {
+      digit = true;
+    } else if (c == '.') {
+      ++points;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!digit || points > 1) return std::nullopt;
+  double value = 0;
+  auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
+                                   std::chars_format::fixed);
+  if (ec != std::errc() || ptr != text.data() + text.size()) return std::nullopt;
+  return negative ? -value : value;
+}
+
+std::optional<std::int32_t> parseAmountHalfEven(std::string_view text) {
+  auto value = parseDecimal(text);
+  if (!value) return std::nullopt;
+  double whole = std::nearbyint(*value);
+  if (!inInt32(whole)) return std::nullopt;
+  return static_cast<std::int32_t>(whole);
+}
+
+std::optional<std::int32_t> parseAmountFloor(std::string_view text) {
+  auto value = parseDecimal(text);
+  if (!value) return std::nullopt;
+  double whole = std::floor(*value);
+  if (!inInt32(whole)) return std::nullopt;
+  return static_cast<std::int32_t>(whole);
+}
+
+}  // namespace velmora

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The game's shared numeric rules. Every rounding, charge and limit goes through here so that
+// the orders, the battles and the computer players cannot drift apart.
+namespace velmora {
+
+// Upper limit of every province quantity.
+inline constexpr std::int32_t kLimit = 999;
+
+// Round half to even, as storing a fractional result into an integer does (12.5 -> 12,
+// 13.5 -> 14). Results outside the 32-bit range saturate.
+std::int32_t roundHalfEven(double x);
+
+// Whole part towards minus infinity (-0.5 -> -1). Saturates like roundHalfEven.
+std::int32_t floorInt(double x);
+
+// A cost c is charged as the whole part of c + 0.9 (4.2 -> 5, 4.05 -> 4).
+std::int32_t chargeOf(double cost);
+
+// Holds a value at the 999 limit.
+inline std::int32_t capAtLimit(std::int32_t v) { return v > kLimit ? kLimit : v; }
+
+// Gold and food never stay below 0 after an order.
+inline void clampNonNegative(std::int32_t& v) {
+  if (v < 0) v = 0;
+}
+
+// x rounded to the given number of significant decimal digits (0.49999996 to 7 digits gives
+// 0.5).
+double roundToSignificant(double x, int digits);
+
+// A price as the market board shows it: at most 15 significant digits, no trailing zeros and
+// no trailing point (0.8999999999999999 -> "0.9", 7.0 -> "7"), whatever the locale.
+std::string formatPrice(double price);
+
+// Reads a decimal number as typed: blanks around it, a sign and a fraction are allowed.
+// Empty text, letters, exponents, infinities and anything else give nothing.
+std::optional<double> parseDecimal(std::string_view text);
+
+// Typed amount, rounded half to even to a 32-bit integer; nothing when the text is not a
+// number or the value lies outside the 32-bit range.
+std::optional<std::int32_t> parseAmountHalfEven(std::string_view text);
+
+// Typed amount, floored to a 32-bit integer (12.7 -> 12, -3.5 -> -4); nothing when the text
+// is not a number or the value lies outside the 32-bit range.
+std::optional<std::int32_t> parseAmountFloor(std::string_view text);
+
+}  // namespace velmora

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/game.h"
+
+namespace velmora {
+
+// Reports every value of province p outside its limits, one box each, then redraws its panel
+// with the player's provinces highlighted. Changes no value.
+void checkProvince(Game& g, int p);
+
+// The same for provinces 1 to 10, in order.
+void checkAllProvinces(Game& g);
+
+}  // namespace velmora

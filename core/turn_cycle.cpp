@@ -1,0 +1,160 @@
+#include "core/turn_cycle.h"
+
+#include "ai/computer_turn.h"
+#include "commands/market.h"
+#include "commands/panels.h"
+#include "core/events.h"
+#include "core/messages.h"
+#include "core/numeric.h"
+#include "core/province_check.h"
+#include "persistence/save_game.h"
+
+namespace velmora {
+
+void pressOk(Game& g) {
+  if (g.ended) return;
+  GameState& s = g.state;
+  s.turnStart = false;
+  if (s.orderPosition > kProvinceCount) {
+    s.orderPosition = 1;
+    endTurn(g);
+    return;
+  }
+  if (g.okLock >= 1) return;
+  if (s.orderPosition == 1) shuffleOrder(g);
+  g.ui.setOkLabelVisible(false);
+  playPosition(g, s.orderPosition);
+  if (g.ended) return;
+  s.orderPosition += 1;
+  g.ui.setAutoPressTimer(s.orderPosition <= kProvinceCount);
+  checkAllProvinces(g);
+  g.okLock = 0;
+  g.ui.cycleOkButton();
+  g.ui.setOkLabelVisible(s.enterAdvance || s.orderPosition > kProvinceCount);
+}
+
+void playPosition(Game& g, int k) {
+  GameState& s = g.state;
+  const int p = s.playOrder[k];
+  if (s.orderCompleted) s.autoAdvanceReady = true;
+  s.orderCompleted = false;
+  const Province& pr = s.provinces[p];
+  showLine1(g, std::to_string(p) + " " + pr.name + " " + pr.lord);
+  if (isComputerPlayed(s, p)) {
+    playComputerTurn(g, p);
+    return;
+  }
+  showLine1(g, "あなたの番です " + pr.name);
+  g.ui.setDelegationMenuEnabled(true);
+  s.orderJustStarted = true;
+  s.currentProvince = p;
+  beginPlayerOrder(g);
+}
+
+void shuffleOrder(Game& g) {
+  auto& order = g.state.playOrder;
+  for (int i = 1; i <= kProvinceCount; ++i) order[i] = i;
+  for (int pass = 0; pass < 3; ++pass) {
+    for (int k = kProvinceCount; k >= 2; --k) {
+      double r = g.rng.next();
+      // Seven significant digits first: an r of 0.49999996 becomes 0.5000000 and then 0.
+      if (roundHalfEven(roundToSignificant(r, 7)) == 1) std::swap(order[k], order[1]);
+    }
+  }
+}
+
+void endTurn(Game& g) {
+  GameState& s = g.state;
+  const std::int32_t before = s.turnCount;
+  s.turnCount += 1;
+  if (before == 0) advanceSeason(g);
+}
+
+void harvest(GameState& s) {
+  for (int i = 1; i <= kProvinceCount; ++i) {
+    Province& p = s.provinces[i];
+    if (p.gold < kLimit) {
+      p.gold = capAtLimit(roundHalfEven(static_cast<double>(p.morale * p.town) / 50 + p.gold));
+    }
+    if (p.food < kLimit) {
+      p.food = capAtLimit(roundHalfEven(static_cast<double>(p.morale * p.power) / 50 + p.food));
+    }
+  }
+}
+
+void advanceSeason(Game& g) {
+  GameState& s = g.state;
+  s.turnStart = true;
+  s.turnCount = 0;
+  if (s.season == 4) {
+    s.season = 1;
+    s.year += 1;
+  } else {
+    s.season += 1;
+  }
+  g.ui.setCaption(turnCaption(s));
+  g.ui.setOkLabelVisible(true);
+  if (s.season == 3) {
+    harvest(s);
+    drawMarketPrices(g);
+    rollEvent(g);
+  }
+  showLine1(g, turnCaption(s) + "です");
+  const std::string& first = s.provinces[1].lord;
+  for (int p = 2; p <= kProvinceCount; ++p) {
+    if (s.provinces[p].lord != first) return;
+  }
+  showLine1(g, first + "が統一しました");
+  endGame(g);
+}
+
+void keyOnMessagePanel(Game& g, bool isEnter) {
+  if (g.ended) return;
+  g.ui.setLockTimer(true);
+  if (isEnter) {
+    pressOk(g);
+    g.okLock += 1;
+  }
+}
+
+void autoPressTick(Game& g) {
+  if (g.ended) return;
+  if (g.state.autoAdvanceReady && g.state.autoAdvance) pressOk(g);
+}
+
+void lockTimerTick(Game& g) {
+  g.okLock = 0;
+  g.ui.setLockTimer(false);
+}
+
+bool quitGame(Game& g) {
+  const std::string& title = g.state.title;
+  if (g.state.turnStart) {
+    if (askOkCancel(g, "セーブして終了しますか?", BoxResult::Ok, title)) {
+      if (!saveGame(g)) return false;
+    }
+  } else if (askOkCancel(g, "セーブして終了しますか?", BoxResult::Cancel, title)) {
+    showBox(g, "セーブはターンのはじめしかできません");
+    return false;
+  }
+  if (!askOkCancel(g, "終了します。よろしいですか?", BoxResult::Ok, title)) return false;
+  terminateGame(g);
+  return true;
+}
+
+void endGame(Game& g) {
+  MessageBoxRequest box;
+  box.text = "終了です";
+  box.caption = g.state.title;
+  g.ui.messageBox(box);
+  terminateGame(g);
+}
+
+void terminateGame(Game& g) {
+  g.ended = true;
+  g.ui.setAutoPressTimer(false);
+  g.ui.setLockTimer(false);
+  g.ui.terminate();
+}
+
+}  // namespace velmora

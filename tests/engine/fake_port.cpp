@@ -1,0 +1,115 @@
+#include "engine/fake_port.h"
+
+#include <stdexcept>
+
+#include "core/scenario.h"
+#include "core/turn_cycle.h"
+
+namespace velmora::test {
+
+double ScriptedRandom::next() {
+  if (values_.empty()) throw std::logic_error("the script has no more random numbers");
+  double v = values_.front();
+  values_.pop_front();
+  ++drawn_;
+  return v;
+}
+
+void RecordingPort::showLine1(const std::string& text, double hold) {
+  lines.push_back({1, text});
+  holds.push_back(hold);
+}
+
+void RecordingPort::showLine2(const std::string& text, double hold) {
+  lines.push_back({2, text});
+  holds.push_back(hold);
+}
+
+void RecordingPort::showLine3(const std::string& text, double hold) {
+  lines.push_back({3, text});
+  holds.push_back(hold);
+}
+
+BoxResult RecordingPort::messageBox(const MessageBoxRequest& request) {
+  boxes.push_back(request);
+  if (answers.empty()) return BoxResult::Ok;
+  BoxResult r = answers.front();
+  answers.pop_front();
+  return r;
+}
+
+void RecordingPort::redrawProvince(const Province& province, bool highlighted) {
+  redraws.emplace_back(province, highlighted);
+}
+
+void RecordingPort::showPrices(const std::string& f, const std::string& a, const std::string& t) {
+  food = f;
+  arms = a;
+  troops = t;
+}
+
+void RecordingPort::setPanelLabel(PanelLabel label, const std::string& text) {
+  labels[static_cast<int>(label)] = text;
+}
+
+void RecordingPort::setTargetList(const std::vector<std::string>& names) {
+  targets = names;
+  targetSelected = -1;
+}
+
+std::string RecordingPort::selectedTargetText() {
+  if (targetSelected < 0 || targetSelected >= static_cast<int>(targets.size())) return {};
+  return targets[targetSelected];
+}
+
+void RecordingPort::setDelegationList(const std::vector<std::string>& names) {
+  delegationLines = names;
+  delegationSelected = -1;
+}
+
+void RecordingPort::removeDelegationLine(int index) {
+  delegationLines.erase(delegationLines.begin() + index);
+  delegationSelected = -1;
+}
+
+void RecordingPort::showEventWindow(const std::vector<std::string>& lines,
+                                    const std::function<void()>& onOk) {
+  events.push_back(lines);
+  onOk();
+}
+
+std::vector<std::string> RecordingPort::boxTexts() const {
+  std::vector<std::string> out;
+  for (const auto& b : boxes) out.push_back(b.text);
+  return out;
+}
+
+std::vector<std::string> RecordingPort::linesOf(int n) const {
+  std::vector<std::string> out;
+  for (const auto& l : lines) {
+    if (l.number == n) out.push_back(l.text);
+  }
+  return out;
+}
+
+void RecordingPort::clear() {
+  lines.clear();
+  boxes.clear();
+  holds.clear();
+  redraws.clear();
+  events.clear();
+}
+
+Fixture::Fixture(const std::string& playerHouse, std::vector<double> prices) {
+  s.playerHouse = playerHouse;
+  for (double p : prices) rng.push(p);
+  newGame(game);
+}
+
+void Fixture::runTimer() {
+  while (port.autoPressTimer && !game.ended && s.autoAdvanceReady && s.autoAdvance) {
+    autoPressTick(game);
+  }
+}
+
+}  // namespace velmora::test

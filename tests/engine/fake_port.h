@@ -1,0 +1,109 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "core/game.h"
+#include "core/quiet_port.h"
+
+namespace velmora::test {
+
+// Numbers handed out in the order a test lists them; running out is a test error.
+class ScriptedRandom : public RandomSource {
+ public:
+  ScriptedRandom() = default;
+  explicit ScriptedRandom(std::vector<double> values) : values_(values.begin(), values.end()) {}
+  void push(double v) { values_.push_back(v); }
+  void push(std::initializer_list<double> vs) { values_.insert(values_.end(), vs); }
+  double next() override;
+  size_t remaining() const { return values_.size(); }
+  int drawn() const { return drawn_; }
+
+ private:
+  std::deque<double> values_;
+  int drawn_ = 0;
+};
+
+// Records everything the game shows and answers boxes as the test scripts them (OK when
+// nothing is scripted).
+class RecordingPort : public QuietPort {
+ public:
+  struct Line {
+    int number;
+    std::string text;
+    bool operator==(const Line&) const = default;
+  };
+
+  void showLine1(const std::string& text, double hold) override;
+  void showLine2(const std::string& text, double hold) override;
+  void showLine3(const std::string& text, double hold) override;
+  BoxResult messageBox(const MessageBoxRequest& request) override;
+  void setCaption(const std::string& caption) override { this->caption = caption; }
+  void redrawProvince(const Province& province, bool highlighted) override;
+  void showPrices(const std::string& food, const std::string& arms,
+                  const std::string& troops) override;
+  void setOkLabelVisible(bool visible) override { okLabelVisible = visible; }
+  void setDelegationMenuEnabled(bool enabled) override { delegationMenuEnabled = enabled; }
+  void showPanel(Panel panel) override { this->panel = panel; }
+  void setPanelLabel(PanelLabel label, const std::string& text) override;
+  void setAmountText(const std::string& text) override { amount = text; }
+  std::string amountText() override { return amount; }
+  void setTargetList(const std::vector<std::string>& names) override;
+  void selectTarget(int index) override { targetSelected = index; }
+  std::string selectedTargetText() override;
+  void setTargetAmountText(int box, const std::string& text) override { targetAmounts[box] = text; }
+  std::string targetAmountText(int box) override { return targetAmounts[box]; }
+  void setDelegationList(const std::vector<std::string>& names) override;
+  void selectDelegation(int index) override { delegationSelected = index; }
+  int selectedDelegation() override { return delegationSelected; }
+  std::string delegationLine(int index) override { return delegationLines.at(index); }
+  int delegationCount() override { return static_cast<int>(delegationLines.size()); }
+  void removeDelegationLine(int index) override;
+  void showEventWindow(const std::vector<std::string>& lines,
+                       const std::function<void()>& onOk) override;
+
+  // Answers for the next boxes, in order.
+  void answer(BoxResult r) { answers.push_back(r); }
+
+  // Box texts only, in order.
+  std::vector<std::string> boxTexts() const;
+  // Texts of the lines written to line n, in order.
+  std::vector<std::string> linesOf(int n) const;
+  void clear();
+
+  std::vector<Line> lines;
+  std::vector<MessageBoxRequest> boxes;
+  std::deque<BoxResult> answers;
+  std::vector<double> holds;
+  std::string caption;
+  std::vector<std::pair<Province, bool>> redraws;
+  std::string food, arms, troops;
+  bool okLabelVisible = false;
+  bool delegationMenuEnabled = false;
+  Panel panel = Panel::Message;
+  std::string labels[5];
+  std::string amount;
+  std::vector<std::string> targets;
+  int targetSelected = -1;
+  std::string targetAmounts[3];
+  std::vector<std::string> delegationLines;
+  int delegationSelected = -1;
+  std::vector<std::vector<std::string>> events;
+};
+
+// Holds a game with the opening scenario, its recording port and a scripted random source.
+struct Fixture {
+  RecordingPort port;
+  ScriptedRandom rng;
+  Game game{port, rng};
+  GameState& s = game.state;
+
+  // A new game with the given player house; the three price draws come from `prices`.
+  explicit Fixture(const std::string& playerHouse = "織田",
+                   std::vector<double> prices = {0.0, 0.0, 0.0});
+  // Ticks the auto-press timer until the turn cycle switches it off or waits.
+  void runTimer();
+};
+
+}  // namespace velmora::test

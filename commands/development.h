@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/game.h"
+
+namespace velmora {
+
+// 国力増大, 町増築, 城普請: true when carried out, false when refused (nothing changed).
+bool RaisePower(Game& g, int p);
+bool BuildTown(Game& g, int p);
+bool BuildCastle(Game& g, int p);
+
+// The money checks the development and build-up orders share.
+bool checkInvestment(Game& g, int p, std::int32_t gold, std::int32_t field, std::int32_t limit);
+bool checkPayment(Game& g, int p, std::int32_t amount, double unitPrice);
+
+// The gold to spend so that the field does not pass the limit (shows the refund box).
+std::int32_t limitSpend(Game& g, std::int32_t field, std::int32_t amount, std::int32_t limit);
+
+// Steps 2 to 8 of an investment into the given field of province p.
+bool invest(Game& g, int p, std::int32_t Province::*field, std::int32_t limit, bool halve);
+
+}  // namespace velmora

@@ -90,7 +90,8 @@ void visit(State& s, Visitor& v) {
   }
 
   for (int k = 1; k <= kProvinceCount; ++k) {
-    v.integer(s.playOrder[k], {"手番", k, ""}, 1, kProvinceCount);
+    // 0 while the first turn has not been drawn yet; the reader checks the whole order.
+    v.integer(s.playOrder[k], {"手番", k, ""}, 0, kProvinceCount);
   }
   v.text(s.playerHouse, {"プレイヤーの家", 0, ""}, {});
   v.integer(s.currentProvince, {"現在の国", 0, ""}, 1, kProvinceCount);

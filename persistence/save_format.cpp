@@ -64,8 +64,20 @@ bool looksDecimal(std::string_view s) {
   return allDigits(whole) && allDigits(fraction) && !(whole.empty() && fraction.empty());
 }
 
+bool storable(ShiftJisCodec& codec, const std::string& text) {
+  if (hasForbiddenByte(text)) return false;
+  std::optional<std::string> encoded = codec.encode(text);
+  if (!encoded) return false;
+  // Some characters map onto the code of another (〜 onto ～, ¥ onto \): they would come
+  // back changed.
+  std::optional<std::string> back = codec.decode(*encoded);
+  return back && *back == text;
+}
+
 class Writer {
  public:
+  explicit Writer(ShiftJisCodec& codec) : codec_(codec) {}
+
   void integer(const std::int32_t& v, FieldName, std::int32_t, std::int32_t) {
     line(std::to_string(v));
   }
@@ -74,7 +86,7 @@ class Writer {
   void text(const std::string& v, FieldName name, Choices) {
     ++lineNumber_;
     std::optional<std::string> encoded;
-    if (isStorableText(v)) encoded = toShiftJis(v);
+    if (storable(codec_, v)) encoded = codec_.encode(v);
     if (!encoded) {
       if (!error_) {
         error_ = SaveFileError{lineNumber_, nameOf(name),
@@ -100,6 +112,7 @@ class Writer {
     out_ += kLineEnd;
   }
 
+  ShiftJisCodec& codec_;
   std::string out_;
   int lineNumber_ = 0;
   std::optional<SaveFileError> error_;
@@ -107,7 +120,7 @@ class Writer {
 
 class Reader {
  public:
-  explicit Reader(std::string_view bytes) : rest_(bytes) {}
+  Reader(ShiftJisCodec& codec, std::string_view bytes) : codec_(codec), rest_(bytes) {}
 
   void integer(std::int32_t& v, FieldName name, std::int32_t min, std::int32_t max) {
     std::string_view s;
@@ -159,9 +172,9 @@ class Reader {
     }
     s = s.substr(1, s.size() - 2);
     if (s.find('"') != std::string_view::npos) return fail(name, "文字列の中に\"があります");
-    std::optional<std::string> decoded = fromShiftJis(s);
+    std::optional<std::string> decoded = codec_.decode(s);
     if (!decoded) return fail(name, "Shift_JISとして読めない文字があります");
-    if (!isStorableText(*decoded)) return fail(name, "セーブファイルに書けない文字があります");
+    if (!storable(codec_, *decoded)) return fail(name, "セーブファイルに書けない文字があります");
     if (!choices.empty() && std::find(choices.begin(), choices.end(), *decoded) == choices.end()) {
       return fail(name, "「" + *decoded + "」は使える値ではありません");
     }
@@ -208,6 +221,7 @@ class Reader {
 
   void fail(FieldName name, std::string problem) { failAt(lineNumber_, name, std::move(problem)); }
 
+  ShiftJisCodec& codec_;
   std::string_view rest_;
   int lineNumber_ = 0;
   std::optional<SaveFileError> error_;
@@ -249,17 +263,13 @@ std::string SaveFileError::describe() const {
 }
 
 bool isStorableText(const std::string& text) {
-  if (hasForbiddenByte(text)) return false;
-  std::optional<std::string> encoded = toShiftJis(text);
-  if (!encoded) return false;
-  // Some characters map onto the code of another (〜 onto ～, ¥ onto \): they would come
-  // back changed.
-  std::optional<std::string> back = fromShiftJis(*encoded);
-  return back && *back == text;
+  ShiftJisCodec codec;
+  return storable(codec, text);
 }
 
 SaveOutcome<std::string> encodeSaveFile(const GameState& s) {
-  Writer writer;
+  ShiftJisCodec codec;
+  Writer writer(codec);
   save_records::visit(s, writer);
   if (writer.error()) return {std::nullopt, *writer.error()};
   std::string bytes = std::move(writer.bytes());
@@ -276,7 +286,8 @@ SaveOutcome<std::string> encodeSaveFile(const GameState& s) {
 
 SaveOutcome<GameState> parseSaveFile(std::string_view bytes) {
   GameState s;
-  Reader reader(bytes);
+  ShiftJisCodec codec;
+  Reader reader(codec, bytes);
   save_records::visit(s, reader);
   reader.finish();
   if (!reader.error()) checkAcrossLines(s, reader);

@@ -155,6 +155,32 @@ TEST(Move, ArmsWhenOneSideHasNoSoldiers) {
   }
 }
 
+TEST(Move, UnarmedSoldiersCountAsArmedWithOneWhenMixed) {
+  MoveFixture f;
+  f.province(1).troops = 50;
+  f.province(1).arms = 0;
+  f.province(2).troops = 30;
+  f.province(2).arms = 0;
+  ASSERT_TRUE(prepareMove(f.game, 1));
+  f.typeTargets("10", "0", "0");
+  EXPECT_TRUE(Move(f.game, 1));
+  EXPECT_EQ(f.province(1).arms, 1);
+  EXPECT_EQ(f.province(2).arms, 1);
+}
+
+TEST(Move, NothingFlowsIntoAFieldAlreadyAboveTheLimit) {
+  MoveFixture f;
+  f.province(1).troops = 20;
+  f.province(1).gold = 10;
+  f.province(2).gold = 1005;  // reported by the province check, never made worse
+  ASSERT_TRUE(prepareMove(f.game, 1));
+  f.typeTargets("5", "0", "10");
+  EXPECT_TRUE(Move(f.game, 1));
+  EXPECT_EQ(f.province(1).gold, 10);
+  EXPECT_EQ(f.province(2).gold, 1005);
+  EXPECT_EQ(f.port.boxTexts().back(), "尾張から三河へ \r兵[5]\r食料[0]\r金[0]移動しました");
+}
+
 void expectRefused(MoveFixture& f, const std::string& box) {
   const auto before = f.s.provinces;
   f.port.clear();

@@ -8,9 +8,9 @@
 namespace velmora {
 
 // Random helpers of the battles and the computer houses.
-std::int32_t rollDie(RandomSource& rng);               // 1..6
-std::int32_t randomUpTo(RandomSource& rng, int n);     // 1..n
-bool percentChance(RandomSource& rng, int a);          // true with probability a/99
+std::int32_t rollDie(RandomSource& rng);            // 1..6
+std::int32_t randomUpTo(RandomSource& rng, int n);  // 1..n
+bool percentChance(RandomSource& rng, int a);       // true with probability a/99
 
 // Tactic names 1..5: 通常, 突撃, 包囲, 射撃, 防御.
 const std::string& tacticName(int tactic);

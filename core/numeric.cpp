@@ -34,8 +34,8 @@ std::int32_t chargeOf(double cost) { return floorInt(cost + 0.9); }
 
 double roundToSignificant(double x, int digits) {
   char buf[64];
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific,
-                                 digits - 1);
+  auto [end, ec] =
+      std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, digits - 1);
   if (ec != std::errc()) return x;
   double rounded = x;
   std::from_chars(buf, end, rounded, std::chars_format::scientific);
@@ -72,8 +72,8 @@ std::optional<double> parseDecimal(std::string_view text) {
   }
   if (!digit || points > 1) return std::nullopt;
   double value = 0;
-  auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                   std::chars_format::fixed);
+  auto [ptr, ec] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
   if (ec != std::errc() || ptr != text.data() + text.size()) return std::nullopt;
   return negative ? -value : value;
 }

@@ -52,8 +52,8 @@ TEST(Numeric, TypedAmountsAreReadAsDecimals) {
   EXPECT_EQ(parseAmountFloor("12.7"), 12);
   EXPECT_EQ(parseAmountFloor("-0.5"), -1);
   EXPECT_EQ(parseAmountFloor("2147483647"), 2147483647);
-  for (const char* bad : {"", " ", "abc", "1e3", "inf", "nan", "0x10", "1.2.3", "--1", "+",
-                          ".", "12a", "2147483648", "-2147483649"}) {
+  for (const char* bad : {"", " ", "abc", "1e3", "inf", "nan", "0x10", "1.2.3", "--1", "+", ".",
+                          "12a", "2147483648", "-2147483649"}) {
     EXPECT_FALSE(parseAmountHalfEven(bad).has_value()) << bad;
     EXPECT_FALSE(parseAmountFloor(bad).has_value()) << bad;
   }

@@ -21,7 +21,7 @@ inline constexpr std::int32_t kInt32Min = std::numeric_limits<std::int32_t>::min
 inline constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
 // The game keeps province quantities within 0..999 and reports anything outside after a
-// load; this wider bound only keeps the products the rules form (morale × town) inside 32 bits.
+// load; this wider bound only keeps the sums and products the rules form far inside 32 bits.
 inline constexpr std::int32_t kQuantityBound = 9999;
 
 inline constexpr std::string_view kPolicies[] = {"普通", "内政", "戦争"};

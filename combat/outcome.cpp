@@ -64,8 +64,10 @@ void settleBattle(Game& g, bool won) {
   clampNonNegative(a.food);
   clampNonNegative(t.gold);
   clampNonNegative(t.food);
-  a.morale -= 1;
-  t.morale -= 1;
+  // Every battle costs both peoples a point, but not below 0: a negative level would turn the
+  // autumn harvest into a loss and drive gold and food below 0.
+  if (a.morale > 0) a.morale -= 1;
+  if (t.morale > 0) t.morale -= 1;
 
   checkProvince(g, b.attacker);
   checkProvince(g, b.target);

@@ -28,9 +28,27 @@ PolicyWidths widthsOf(const std::string& policy) {
   return {};
 }
 
+// The neighbours of every province in number order, read once from the map: the computer asks
+// for them several times in every turn.
+const ProvinceList& neighboursOf(int p) {
+  struct Table {
+    std::array<ProvinceList, kProvinceCount + 1> of{};
+    Table() {
+      for (int a = 1; a <= kProvinceCount; ++a) {
+        for (int b = 1; b <= kProvinceCount; ++b) {
+          if (areAdjacent(a, b)) of[a].add(b);
+        }
+      }
+    }
+  };
+  static const Table table;
+  return table.of[p];
+}
+
 bool bordersEnemy(const GameState& s, int p) {
-  for (int i = 1; i <= kProvinceCount; ++i) {
-    if (areAdjacent(p, i) && s.provinces[i].lord != s.provinces[p].lord) return true;
+  const ProvinceList& near = neighboursOf(p);
+  for (int k = 0; k < near.count; ++k) {
+    if (s.provinces[near.items[k]].lord != s.provinces[p].lord) return true;
   }
   return false;
 }
@@ -100,10 +118,10 @@ void playComputerTurn(Game& g, int p) {
 bool seizeAttackChance(Game& g, int p) {
   const GameState& s = g.state;
   const std::int32_t own = s.provinces[p].troops;
-  for (int i = 1; i <= kProvinceCount; ++i) {
-    if (!areAdjacent(p, i)) continue;
+  const ProvinceList& near = neighboursOf(p);
+  for (int k = 0; k < near.count; ++k) {
     // Any much weaker neighbour, even one of p's own house, is the signal to strike.
-    const std::int32_t theirs = s.provinces[i].troops;
+    const std::int32_t theirs = s.provinces[near.items[k]].troops;
     if (5 * theirs < own || (own > 200 && theirs < own)) return attackNeighbour(g, p);
   }
   return false;
@@ -142,11 +160,7 @@ bool moveSurplus(Game& g, int p) {
   GameState& s = g.state;
   Province& from = s.provinces[p];
   if (from.troops <= 10 || bordersEnemy(s, p)) return false;
-  ProvinceList neighbours;
-  for (int i = 1; i <= kProvinceCount; ++i) {
-    if (areAdjacent(p, i)) neighbours.add(i);
-  }
-  const int t = pickEvenly(g, neighbours);
+  const int t = pickEvenly(g, neighboursOf(p));
   if (t == 0) return false;
   Province& to = s.provinces[t];
 
@@ -204,8 +218,9 @@ bool attackNeighbour(Game& g, int p) {
   if (!percentChance(g.rng, 99)) return false;
   ProvinceList enemies;
   if (own.troops > 5) {
-    for (int i = 1; i <= kProvinceCount; ++i) {
-      if (s.provinces[i].lord != own.lord && areAdjacent(p, i)) enemies.add(i);
+    const ProvinceList& near = neighboursOf(p);
+    for (int k = 0; k < near.count; ++k) {
+      if (s.provinces[near.items[k]].lord != own.lord) enemies.add(near.items[k]);
     }
   }
   const int t = pickEvenly(g, enemies);

@@ -100,18 +100,18 @@ std::optional<SaveFileError> writeSaveFile(const GameState& s, const std::filesy
   // O_NOFOLLOW: a link planted under the temporary name must not redirect the write.
   FileDescriptor fd(
       ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644));
-  if (fd.get() < 0) return ioError(tmp.string() + "を作れません", errno);
+  if (fd.get() < 0) return ioError(tmp.string() + " を作れません", errno);
 
   const auto failWith = [&](const std::string& what) {
     const int err = errno;
     ::unlink(tmp.c_str());
     return ioError(what, err);
   };
-  if (!writeAll(fd.get(), *bytes.value)) return failWith(tmp.string() + "に書き込めません");
-  if (::fsync(fd.get()) != 0) return failWith(tmp.string() + "をディスクに書き出せません");
-  if (!fd.close()) return failWith(tmp.string() + "に書き込めません");
+  if (!writeAll(fd.get(), *bytes.value)) return failWith(tmp.string() + " に書き込めません");
+  if (::fsync(fd.get()) != 0) return failWith(tmp.string() + " をディスクに書き出せません");
+  if (!fd.close()) return failWith(tmp.string() + " に書き込めません");
   if (::rename(tmp.c_str(), file.c_str()) != 0) {
-    return failWith(file.string() + "を置き換えられません");
+    return failWith(file.string() + " を置き換えられません");
   }
   syncDirectory(file.parent_path());
   return std::nullopt;
@@ -123,16 +123,16 @@ SaveOutcome<GameState> readSaveFile(const std::filesystem::path& file) {
   if (fd.get() < 0) {
     if (errno == ENOENT) {
       return {std::nullopt,
-              SaveFileError{0, "", "セーブファイル" + file.string() + "がありません"}};
+              SaveFileError{0, "", "セーブファイル " + file.string() + " がありません"}};
     }
-    return {std::nullopt, ioError(file.string() + "を開けません", errno)};
+    return {std::nullopt, ioError(file.string() + " を開けません", errno)};
   }
   struct stat info {};
   if (::fstat(fd.get(), &info) != 0) {
-    return {std::nullopt, ioError(file.string() + "を読めません", errno)};
+    return {std::nullopt, ioError(file.string() + " を読めません", errno)};
   }
   if (!S_ISREG(info.st_mode)) {
-    return {std::nullopt, SaveFileError{0, "", file.string() + "は普通のファイルではありません"}};
+    return {std::nullopt, SaveFileError{0, "", file.string() + " は普通のファイルではありません"}};
   }
 
   std::string bytes;
@@ -141,14 +141,14 @@ SaveOutcome<GameState> readSaveFile(const std::filesystem::path& file) {
     const ssize_t n = ::read(fd.get(), buf, sizeof buf);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return {std::nullopt, ioError(file.string() + "を読めません", errno)};
+      return {std::nullopt, ioError(file.string() + " を読めません", errno)};
     }
     if (n == 0) break;
     bytes.append(buf, static_cast<std::size_t>(n));
   }
   if (bytes.size() > kMaxFileBytes) {
     return {std::nullopt,
-            SaveFileError{0, "", file.string() + "は大きすぎてセーブファイルではありません"}};
+            SaveFileError{0, "", file.string() + " は大きすぎてセーブファイルではありません"}};
   }
   return parseSaveFile(bytes);
 }

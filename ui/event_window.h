@@ -13,8 +13,7 @@ namespace velmora::ui {
 // then clears the list and closes; the close box and Escape are refused.
 class EventWindow : public QDialog {
  public:
-  EventWindow(const std::vector<std::string>& lines, std::function<void()> onOk,
-              QWidget* parent);
+  EventWindow(const std::vector<std::string>& lines, std::function<void()> onOk, QWidget* parent);
 
   QListWidget* lst;
   QPushButton* Command1;

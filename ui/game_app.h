@@ -15,7 +15,6 @@ namespace velmora::ui {
 class MainKeys;
 class MainWindow;
 
-
 // The program: the one game, its screen and its windows. Starts with the settings dialog;
 // its first OK opens the main window and a new game.
 class GameApp : public QObject {

@@ -35,14 +35,13 @@ QFrame* addPanel(QWidget* surface, const char* name, int left, int top, int widt
 // A text of a command panel: light cyan, sized to its text unless a size is given.
 QLabel* panelText(QWidget* panel, const char* name, const char* text, int left, int top,
                   int width = 0, int height = 0) {
-  QLabel* label = addLabel(panel, QLatin1String(name), QString::fromUtf8(text), left, top, width,
-                           height);
+  QLabel* label =
+      addLabel(panel, QLatin1String(name), QString::fromUtf8(text), left, top, width, height);
   setBackground(label, kPanelTextColour);
   return label;
 }
 
-QLineEdit* textBox(QWidget* panel, const QString& name, int left, int top, int width,
-                   int height) {
+QLineEdit* textBox(QWidget* panel, const QString& name, int left, int top, int width, int height) {
   auto* box = new QLineEdit(panel);
   box->setObjectName(name);
   box->setGeometry(twRect(left, top, width, height));
@@ -50,8 +49,7 @@ QLineEdit* textBox(QWidget* panel, const QString& name, int left, int top, int w
   return box;
 }
 
-QListWidget* listBox(QWidget* panel, const char* name, int left, int top, int width,
-                     int height) {
+QListWidget* listBox(QWidget* panel, const char* name, int left, int top, int width, int height) {
   auto* list = new QListWidget(panel);
   list->setObjectName(QLatin1String(name));
   list->setGeometry(twRect(left, top, width, height));
@@ -86,9 +84,8 @@ MainWindow::MainWindow(Game& g, QtPort& port, EngineGate& gate, QWidget* parent)
   tmrOkclick = new QTimer(this);
   tmrOkclick->setObjectName(QStringLiteral("tmrOkclick"));
   tmrOkclick->setInterval(10);
-  connect(tmrOkclick, &QTimer::timeout, this, [this] {
-    gate_.runTick([this] { autoPressTick(g_); });
-  });
+  connect(tmrOkclick, &QTimer::timeout, this,
+          [this] { gate_.runTick([this] { autoPressTick(g_); }); });
   tmrOk = new QTimer(this);
   tmrOk->setObjectName(QStringLiteral("tmrOk"));
   tmrOk->setInterval(10);
@@ -114,8 +111,8 @@ void MainWindow::buildMessagePanel(QWidget* surface) {
   cmdOk->setObjectName(QStringLiteral("cmdOk"));
   cmdOk->setGeometry(twRect(120, 1440, 1215, 375));
   connect(cmdOk, &QPushButton::clicked, this, [this] { player([this] { pressOk(g_); }); });
-  lblOk = addLabel(pic1, QStringLiteral("lblOk"), QString::fromUtf8("OKをおしてください"), 120,
-                   1920);
+  lblOk =
+      addLabel(pic1, QStringLiteral("lblOk"), QString::fromUtf8("OKをおしてください"), 120, 1920);
 
   auto* picSouba = addPanel(pic1, "picSouba", 1800, 840, 1215, 1335);
   addLabel(picSouba, QStringLiteral("lblSoubaHeading"), QString::fromUtf8("相場"), 720, 120);
@@ -126,8 +123,8 @@ void MainWindow::buildMessagePanel(QWidget* surface) {
   lblMsgBuki = addLabel(picSouba, QStringLiteral("lblMsgBuki"), QString(), 720, 720, 375, 255);
   lblMsgHei = addLabel(picSouba, QStringLiteral("lblMsgHei"), QString(), 720, 1080, 375, 255);
   for (QLabel* price : {lblMsgKome, lblMsgBuki, lblMsgHei}) setBackground(price, Qt::white);
-  // The message lines grow with their text and stay readable over the market box.
-  for (QLabel* line : {lblMsg, lblMsg2, lblMsg3}) line->raise();
+  // The message lines and the prompt stay readable where they reach over the market box.
+  for (QLabel* label : {lblMsg, lblMsg2, lblMsg3, lblOk}) label->raise();
 }
 
 QPushButton* MainWindow::orderButton(QWidget* panel, const char* name, const char* caption,
@@ -206,7 +203,8 @@ void MainWindow::buildCommandPanels(QWidget* surface) {
   QPushButton* ok7 = orderButton(pic7, "cmdOkPic7", "OK", 1680, 360, 1215, 375);
   connect(ok7, &QPushButton::clicked, this, [this] { player([this] { confirmDelegation(g_); }); });
   toPanel(orderButton(pic7, "cmdCancelPic7", "Cancel", 1680, 960, 1215, 375), Panel::Order);
-  QLabel* note = panelText(pic7, "lblPic7Note", "設定したらCancelでもどります", 1680, 1440, 1215, 615);
+  QLabel* note =
+      panelText(pic7, "lblPic7Note", "設定したらCancelでもどります", 1680, 1440, 1215, 615);
   note->setWordWrap(true);
   note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -216,13 +214,15 @@ void MainWindow::buildCommandPanels(QWidget* surface) {
 void MainWindow::buildHelpPanels(QWidget* surface) {
   const HelpPanel kPanels[4] = {
       {"PicPic", 3720, 0, 1575, 2175,
-       "国の詳細を見るときは、国の番号か、国名をクリックしてください。閉じるときも、もう一度クリックしてください。",
+       "国の詳細を見るときは、国の番号か、国名をクリックしてください。閉じるときも、もう一度クリッ"
+       "クしてください。",
        "cmdPicPicClose"},
       {"Picture2", 5280, 0, 1935, 2175, "国家情報、過去の戦闘データはメニューで見られます",
        "Command3"},
       {"Picture3", 6840, 5040, 1575, 3375,
        "ボタンについて "
-       "ＯＫボタンはＥｎｔｅｒキーで「1.移動」とか数字のついたボタンは「テンキー」でCancelはテンキーの「"
+       "ＯＫボタンはＥｎｔｅｒキーで「1."
+       "移動」とか数字のついたボタンは「テンキー」でCancelはテンキーの「"
        "小数点」あるいはカーソルキーでOKから移動して、マウスを使わずに使えます",
        "Command4"},
       {"picCur", 10080, 6240, 1575, 2175,
@@ -240,19 +240,19 @@ void MainWindow::buildHelpPanels(QWidget* surface) {
                               {"mnuHelpSuuti", "数値入力(&F)"}};
 
   QFont small = font();
-  small.setPixelSize(11);
+  small.setPixelSize(10);
   for (int i = 0; i < 4; ++i) {
     const HelpPanel& h = kPanels[i];
     QFrame* panel = addPanel(surface, h.name, h.left, h.top, h.width, h.height);
-    QLabel* heading = addLabel(panel, QStringLiteral("lblHelp"), QString::fromUtf8("ヘルプ"), 15,
-                               15);
+    QLabel* heading =
+        addLabel(panel, QStringLiteral("lblHelp"), QString::fromUtf8("ヘルプ"), 15, 15);
     setBackground(heading, kHelpHeadingColour);
     QLabel* text = new QLabel(QString::fromUtf8(h.text), panel);
     text->setObjectName(QStringLiteral("lblHelpText"));
     text->setFont(small);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    text->setGeometry(twRect(60, 330, h.width - 120, h.height - 330 - 480));
+    text->setGeometry(twRect(45, 285, h.width - 90, h.height - 285 - 465));
 
     QAction* item = help->addAction(QString::fromUtf8(kItems[i][1]));
     item->setObjectName(QLatin1String(kItems[i][0]));
@@ -273,7 +273,8 @@ void MainWindow::buildHelpPanels(QWidget* surface) {
       auto* look = new QPushButton(QString::fromUtf8("見る"), panel);
       look->setObjectName(QStringLiteral("Command1"));
       look->setGeometry(twRect(60, h.height - 450, (h.width - 180) / 2, 375));
-      close->setGeometry(twRect(120 + (h.width - 180) / 2, h.height - 450, (h.width - 180) / 2, 375));
+      close->setGeometry(
+          twRect(120 + (h.width - 180) / 2, h.height - 450, (h.width - 180) / 2, 375));
       connect(look, &QPushButton::clicked, this, [this] {
         if (openNationWindowModal) openNationWindowModal();
       });

@@ -106,8 +106,8 @@ class MainWindow : public QMainWindow {
   void buildHelpPanels(QWidget* surface);
   void buildMenus();
   void buildScrollBars(QWidget* client);
-  QPushButton* orderButton(QWidget* panel, const char* name, const char* caption, int left,
-                           int top, int width, int height);
+  QPushButton* orderButton(QWidget* panel, const char* name, const char* caption, int left, int top,
+                           int width, int height);
   void connectOrder(QPushButton* button, int kind);
   void player(std::function<void()> handler);
   void setHorizontal(int value);

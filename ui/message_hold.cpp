@@ -9,10 +9,9 @@ namespace velmora::ui {
 
 void showAndHold(QWidget* window, double seconds) {
   // A steady clock: the hold ends correctly whatever the wall clock does (midnight, changes).
-  const auto deadline =
-      std::chrono::steady_clock::now() +
-      std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-          std::chrono::duration<double>(seconds > 0 ? seconds : 0));
+  const auto deadline = std::chrono::steady_clock::now() +
+                        std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                            std::chrono::duration<double>(seconds > 0 ? seconds : 0));
   if (window != nullptr && window->isVisible()) {
     // Lay out labels that grew with their text, then paint synchronously.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);

@@ -55,8 +55,8 @@ ProvincePanel::ProvincePanel(int number, QWidget* parent) : QFrame(parent), numb
     int left;
     int top;
   };
-  const Caption kCaptions[8] = {{"国力", 120, 600}, {"城", 120, 1080},  {"兵", 960, 840},
-                                {"金", 960, 600},   {"町", 120, 840},   {"食料", 120, 1320},
+  const Caption kCaptions[8] = {{"国力", 120, 600},  {"城", 120, 1080},  {"兵", 960, 840},
+                                {"金", 960, 600},    {"町", 120, 840},   {"食料", 120, 1320},
                                 {"武装", 960, 1080}, {"民度", 960, 1320}};
   for (int i = 0; i < 8; ++i) {
     auto* caption = new QLabel(QString::fromUtf8(kCaptions[i].text), this);
@@ -77,8 +77,7 @@ ProvincePanel::ProvincePanel(int number, QWidget* parent) : QFrame(parent), numb
 }
 
 void ProvincePanel::redraw(const Province& p, bool highlighted) {
-  const QColor face =
-      highlighted ? kPlayerColour : QApplication::palette().color(QPalette::Button);
+  const QColor face = highlighted ? kPlayerColour : QApplication::palette().color(QPalette::Button);
   setBackground(lblNum, face);
   setBackground(lblKuni, face);
   lblNum->setText(QString::number(p.number));
@@ -101,6 +100,11 @@ void ProvincePanel::setOpen(bool open) { setHeightTwips(open ? kOpenHeight : kCl
 void ProvincePanel::setHeightTwips(int h) {
   heightTwips_ = h;
   resize(tw(kWidth), tw(h));
+  // A closed panel shows number, name and lord only, not the top of the first value row.
+  const bool open = isOpen();
+  for (QLabel* v : {lblKokuryoku, lblKin, lblmachi, lblHei, lblSiro, lblBusou, lblKome, lblMindo})
+    v->setVisible(open);
+  for (QLabel* c : captions) c->setVisible(open);
 }
 
 }  // namespace velmora::ui

@@ -69,15 +69,9 @@ void QtPort::line(int n, const std::string& text, double holdSeconds) {
   showAndHold(form_, holdSeconds);
 }
 
-void QtPort::showLine1(const std::string& text, double holdSeconds) {
-  line(1, text, holdSeconds);
-}
-void QtPort::showLine2(const std::string& text, double holdSeconds) {
-  line(2, text, holdSeconds);
-}
-void QtPort::showLine3(const std::string& text, double holdSeconds) {
-  line(3, text, holdSeconds);
-}
+void QtPort::showLine1(const std::string& text, double holdSeconds) { line(1, text, holdSeconds); }
+void QtPort::showLine2(const std::string& text, double holdSeconds) { line(2, text, holdSeconds); }
+void QtPort::showLine3(const std::string& text, double holdSeconds) { line(3, text, holdSeconds); }
 
 BoxResult QtPort::messageBox(const MessageBoxRequest& request) { return ask(request); }
 
@@ -241,7 +235,8 @@ std::string QtPort::delegationLine(int index) {
 int QtPort::delegationCount() { return form_ ? form_->lstPic7->count() : 0; }
 
 void QtPort::removeDelegationLine(int index) {
-  if (form_ && index >= 0 && index < form_->lstPic7->count()) delete form_->lstPic7->takeItem(index);
+  if (form_ && index >= 0 && index < form_->lstPic7->count())
+    delete form_->lstPic7->takeItem(index);
 }
 
 // The battle window is built separately; until it is wired in, battles involving the player

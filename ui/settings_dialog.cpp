@@ -30,14 +30,15 @@ SettingsDialog::SettingsDialog(Game& g, QtPort& port, QWidget* parent)
     speeds_->addButton(Option1[i], i);
   }
 
-  Check1 = new QCheckBox(QString::fromUtf8("5.メッセージEnter送り(チェックなしは、1ターン自動)"), this);
+  Check1 =
+      new QCheckBox(QString::fromUtf8("5.メッセージEnter送り(チェックなしは、1ターン自動)"), this);
   Check1->setObjectName(QStringLiteral("Check1"));
   Check1->setGeometry(twRect(120, 960, 4335, 255));
   // Whenever the box really changes, by a click, a key, the reset or the loading below.
   connect(Check1, &QCheckBox::toggled, this, [this](bool on) { setEnterAdvance(g_.state, on); });
 
-  Label1 = addLabel(this, QStringLiteral("Label1"), QString::fromUtf8("6.プレイヤーキャラクターは？"),
-                    120, 1320);
+  Label1 = addLabel(this, QStringLiteral("Label1"),
+                    QString::fromUtf8("6.プレイヤーキャラクターは？"), 120, 1320);
   Text1 = new QLineEdit(this);
   Text1->setObjectName(QStringLiteral("Text1"));
   Text1->setGeometry(twRect(120, 1560, 3735, 375));

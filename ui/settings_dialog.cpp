@@ -15,6 +15,10 @@ SettingsDialog::SettingsDialog(Game& g, QtPort& port, QWidget* parent)
   setObjectName(QStringLiteral("SetGame"));
   setWindowTitle(QString::fromUtf8("設定画面"));
   setFixedSize(tw(4545), tw(2640));
+  // A size smaller than the main window's: the long captions then fit their places.
+  QFont small = font();
+  small.setPixelSize(11);
+  setFont(small);
 
   Frame1 = new QGroupBox(QString::fromUtf8("メッセージスピード"), this);
   Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -33,7 +37,7 @@ SettingsDialog::SettingsDialog(Game& g, QtPort& port, QWidget* parent)
   Check1 =
       new QCheckBox(QString::fromUtf8("5.メッセージEnter送り(チェックなしは、1ターン自動)"), this);
   Check1->setObjectName(QStringLiteral("Check1"));
-  Check1->setGeometry(twRect(120, 960, 4335, 255));
+  Check1->setGeometry(twRect(120, 960, 4425, 255));
   // Whenever the box really changes, by a click, a key, the reset or the loading below.
   connect(Check1, &QCheckBox::toggled, this, [this](bool on) { setEnterAdvance(g_.state, on); });
 

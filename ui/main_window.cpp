@@ -212,23 +212,23 @@ void MainWindow::buildCommandPanels(QWidget* surface) {
 }
 
 void MainWindow::buildHelpPanels(QWidget* surface) {
+  // clang-format off
   const HelpPanel kPanels[4] = {
       {"PicPic", 3720, 0, 1575, 2175,
-       "国の詳細を見るときは、国の番号か、国名をクリックしてください。閉じるときも、もう一度クリッ"
-       "クしてください。",
+       "国の詳細を見るときは、国の番号か、国名をクリックしてください。閉じるときも、もう一度クリックしてください。",
        "cmdPicPicClose"},
-      {"Picture2", 5280, 0, 1935, 2175, "国家情報、過去の戦闘データはメニューで見られます",
+      {"Picture2", 5280, 0, 1935, 2175,
+       "国家情報、過去の戦闘データはメニューで見られます",
        "Command3"},
       {"Picture3", 6840, 5040, 1575, 3375,
-       "ボタンについて "
-       "ＯＫボタンはＥｎｔｅｒキーで「1."
-       "移動」とか数字のついたボタンは「テンキー」でCancelはテンキーの「"
-       "小数点」あるいはカーソルキーでOKから移動して、マウスを使わずに使えます",
+       "ボタンについて ＯＫボタンはＥｎｔｅｒキーで「1.移動」とか数字のついたボタンは「テンキー」でCancelはテンキーの「小数点」あるいはカーソルキーでOKから移動して、マウスを使わずに使えます",
        "Command4"},
       {"picCur", 10080, 6240, 1575, 2175,
        "移動先をリストから選ぶときは左右の、数値を入力するときは上下のカーソルキーでえらべます。",
        "Command5"},
   };
+  // clang-format on
+
   QMenu* help = mnuHelp = new QMenu(QString::fromUtf8("ヘルプ(&H)"), this);
   help->setObjectName(QStringLiteral("mnuHelp"));
   mnuHP = help->addAction(QString::fromUtf8("作者ホームページ(&P)"));

@@ -1,6 +1,7 @@
 #include "ui/settings_dialog.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QTimer>
 
 #include "core/settings.h"
@@ -86,6 +87,15 @@ bool SettingsDialog::eventFilter(QObject* obj, QEvent* e) {
     QTimer::singleShot(0, Text1, [box = Text1] { box->selectAll(); });
   }
   return QDialog::eventFilter(obj, e);
+}
+
+void SettingsDialog::keyPressEvent(QKeyEvent* e) {
+  // The dialog has no Cancel: Escape must not close it (at start-up that would end the game).
+  if (e->key() == Qt::Key_Escape) {
+    e->accept();
+    return;
+  }
+  QDialog::keyPressEvent(e);
 }
 
 void SettingsDialog::pressOk() {

@@ -38,6 +38,7 @@ class SettingsDialog : public QDialog {
 
  protected:
   bool eventFilter(QObject* obj, QEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   void showChoice(const SettingsChoice& choice);

@@ -81,7 +81,11 @@ TEST_F(UiTest, EmptyHouseNameWatchesOnly) {
 
 TEST_F(UiTest, ClosingTheDialogAtStartUpOpensNoGame) {
   app->start();
+  QTest::keyClick(app->settingsDialog(), Qt::Key_Escape);  // no Cancel: Escape does nothing
+  ASSERT_NE(app->settingsDialog(), nullptr);
+  EXPECT_TRUE(app->settingsDialog()->isVisible());
   app->settingsDialog()->close();
+  EXPECT_FALSE(app->settingsDialog()->isVisible());
   EXPECT_EQ(form(), nullptr);
   EXPECT_TRUE(boxes.empty());
 }

@@ -7,6 +7,9 @@
 
 #include "core/scenario.h"
 #include "ui/main_keys.h"
+#if __has_include("ui/nation_window.h")
+#include "ui/nation_window.h"
+#endif
 #include "ui/main_window.h"
 #include "ui/settings_dialog.h"
 
@@ -14,6 +17,7 @@ namespace velmora::ui {
 
 GameApp::GameApp() : rng_(0), game_(port_, rng_), gate_(game_) {
   game_.saveDirectory = QCoreApplication::applicationDirPath().toStdString();
+  port_.attachGame(&game_);
 }
 
 GameApp::~GameApp() {
@@ -39,6 +43,31 @@ void GameApp::openSettings() {
   settings_->show();
 }
 
+#if __has_include("ui/nation_window.h")
+void GameApp::openNationWindow() {
+  if (nation_) {
+    nation_->raise();
+    nation_->activateWindow();
+    return;
+  }
+  auto* window = new NationWindow(
+      game_, [this](int p) { form_->scrollToProvince(p); }, form_.get());
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  nation_ = window;
+  window->show();
+}
+
+void GameApp::openNationWindowModal() {
+  NationWindow window(
+      game_, [this](int p) { form_->scrollToProvince(p); }, form_.get());
+  window.exec();
+}
+#else
+// Until the nation window is built, its menu item and button do nothing.
+void GameApp::openNationWindow() {}
+void GameApp::openNationWindowModal() {}
+#endif
+
 void GameApp::settingsConfirmed() {
   if (form_) {
     port_.bringMainWindowToFront();
@@ -50,6 +79,8 @@ void GameApp::settingsConfirmed() {
 void GameApp::openMainWindow() {
   form_ = std::make_unique<MainWindow>(game_, port_, gate_);
   form_->openSettings = [this] { openSettings(); };
+  form_->openNationWindow = [this] { openNationWindow(); };
+  form_->openNationWindowModal = [this] { openNationWindowModal(); };
   port_.attach(form_.get());
   keys_ = std::make_unique<MainKeys>(game_, gate_, form_.get());
   qApp->installEventFilter(keys_.get());

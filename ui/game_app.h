@@ -32,6 +32,10 @@ class GameApp : public QObject {
 
   // Opens the settings dialog, or raises it when it is open.
   void openSettings();
+  // The nation information window: from the menu without blocking (one at a time, raised
+  // when open), from the help panel modally.
+  void openNationWindow();
+  void openNationWindowModal();
 
  private:
   void settingsConfirmed();
@@ -44,6 +48,7 @@ class GameApp : public QObject {
   std::unique_ptr<MainWindow> form_;
   std::unique_ptr<MainKeys> keys_;
   QPointer<SettingsDialog> settings_;
+  QPointer<QDialog> nation_;
 };
 
 }  // namespace velmora::ui

@@ -4,6 +4,9 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 
+#if __has_include("ui/battle_window.h")
+#include "ui/battle_window.h"
+#endif
 #include "ui/event_window.h"
 #include "ui/home_page.h"
 #include "ui/main_window.h"
@@ -239,11 +242,33 @@ void QtPort::removeDelegationLine(int index) {
     delete form_->lstPic7->takeItem(index);
 }
 
-// The battle window is built separately; until it is wired in, battles involving the player
-// run without their window.
+#if __has_include("ui/battle_window.h")
+void QtPort::openBattleWindow() {
+  if (terminated_ || game_ == nullptr) return;
+  // Its loading starts the battle; the settlement closes it and exec() returns.
+  BattleWindow window(*game_, boxParent());
+  if (form_)
+    window.setScrollToProvince([form = form_](int p) {
+      if (form) form->scrollToProvince(p);
+    });
+  battle_ = &window;
+  window.exec();
+  battle_ = nullptr;
+}
+
+void QtPort::refreshBattle() {
+  if (auto* window = qobject_cast<BattleWindow*>(battle_.data())) window->refresh();
+}
+
+void QtPort::closeBattleWindow() {
+  if (auto* window = qobject_cast<BattleWindow*>(battle_.data())) window->closeFromGame();
+}
+#else
+// Until the battle window is built, battles involving the player run without their window.
 void QtPort::openBattleWindow() {}
 void QtPort::refreshBattle() {}
 void QtPort::closeBattleWindow() {}
+#endif
 
 void QtPort::showEventWindow(const std::vector<std::string>& lines,
                              const std::function<void()>& onOk) {

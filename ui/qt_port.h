@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <functional>
 
+#include "core/game.h"
 #include "core/ui_port.h"
 
 class QWidget;
@@ -22,6 +23,8 @@ class QtPort : public UiPort {
   QtPort();
 
   void attach(MainWindow* form);
+  // The game the battle window fights its battles in.
+  void attachGame(Game* game) { game_ = game; }
   MainWindow* form() const;
 
   void setBoxHandler(BoxHandler handler) { boxHandler_ = std::move(handler); }
@@ -78,6 +81,8 @@ class QtPort : public UiPort {
   QWidget* boxParent() const;
 
   QPointer<MainWindow> form_;
+  Game* game_ = nullptr;
+  QPointer<QWidget> battle_;
   QWidget* shownPanel_ = nullptr;
   BoxHandler boxHandler_;
   std::function<void()> terminateAction_;

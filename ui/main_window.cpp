@@ -206,6 +206,9 @@ void MainWindow::buildCommandPanels(QWidget* surface) {
   QLabel* note =
       panelText(pic7, "lblPic7Note", "設定したらCancelでもどります", 1680, 1440, 1215, 615);
   note->setWordWrap(true);
+  QFont noteFont = note->font();
+  noteFont.setPixelSize(10);  // three lines in its 41 pixels
+  note->setFont(noteFont);
   note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   for (QWidget* panel : {pic2, pic3, pic4, pic5, pic6, pic7}) panel->hide();

@@ -70,14 +70,24 @@ void endTurn(Game& g) {
   if (before == 0) advanceSeason(g);
 }
 
+namespace {
+
+// morale x town (or power) / 50. The product is taken in 64 bits so that values a loaded file
+// may carry far outside the limits cannot overflow; inside them it is the same number.
+double income(std::int32_t morale, std::int32_t base) {
+  return static_cast<double>(static_cast<std::int64_t>(morale) * base) / 50;
+}
+
+}  // namespace
+
 void harvest(GameState& s) {
   for (int i = 1; i <= kProvinceCount; ++i) {
     Province& p = s.provinces[i];
     if (p.gold < kLimit) {
-      p.gold = capAtLimit(roundHalfEven(static_cast<double>(p.morale * p.town) / 50 + p.gold));
+      p.gold = capAtLimit(roundHalfEven(income(p.morale, p.town) + p.gold));
     }
     if (p.food < kLimit) {
-      p.food = capAtLimit(roundHalfEven(static_cast<double>(p.morale * p.power) / 50 + p.food));
+      p.food = capAtLimit(roundHalfEven(income(p.morale, p.power) + p.food));
     }
   }
 }

@@ -1,0 +1,63 @@
+#include "commands/delegation.h"
+
+#include <string>
+#include <vector>
+
+#include "commands/panels.h"
+#include "core/messages.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr const char* kDelegateMode = "委任";
+constexpr const char* kRecallMode = "委任解除";
+
+// Shows the delegation panel listing the player's provinces whose flag equals `delegated`.
+void openPanel(Game& g, const char* mode, bool delegated) {
+  showPanel(g, Panel::Delegation);
+  g.delegationLabel = mode;
+  g.ui.setPanelLabel(PanelLabel::Pic7, mode);
+  std::vector<std::string> names;
+  for (int p = 1; p <= kProvinceCount; ++p) {
+    if (isPlayerProvince(g.state, p) && g.state.delegated[p] == delegated) {
+      names.push_back(g.state.provinces[p].name);
+    }
+  }
+  g.ui.setDelegationList(names);
+  // An empty list has no line to select.
+  g.ui.selectDelegation(names.empty() ? -1 : 0);
+}
+
+int provinceNamed(const GameState& s, const std::string& name) {
+  for (int p = 1; p <= kProvinceCount; ++p) {
+    if (s.provinces[p].name == name) return p;
+  }
+  return 0;
+}
+
+}  // namespace
+
+void openDelegation(Game& g) { openPanel(g, kDelegateMode, false); }
+
+void openRecall(Game& g) { openPanel(g, kRecallMode, true); }
+
+void confirmDelegation(Game& g) {
+  if (g.delegationLabel.empty()) return;  // the panel was never opened
+  const int line = g.ui.selectedDelegation();
+  const int count = g.ui.delegationCount();
+  const bool delegating = g.delegationLabel == kDelegateMode;
+  // The player always keeps at least one province to command.
+  if (delegating && count == 1) {
+    showBox(g, "一都市だけなので委任できません");
+    return;
+  }
+  if (line < 0 || line >= count) return;
+  const int p = provinceNamed(g.state, g.ui.delegationLine(line));
+  if (p == 0) return;
+  g.state.delegated[p] = delegating;
+  showBox(g, g.state.provinces[p].name + (delegating ? "を委任しました" : "を委任解除しました"));
+  g.ui.removeDelegationLine(line);
+}
+
+}  // namespace velmora

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-namespace velmora {
+namespace velmora::ui {
 
 namespace {
 
@@ -141,4 +141,4 @@ bool isModifierKey(int qtKey) {
   }
 }
 
-}  // namespace velmora
+}  // namespace velmora::ui

@@ -4,7 +4,7 @@
 
 class QKeyEvent;
 
-namespace velmora {
+namespace velmora::ui {
 
 // The platform's virtual key codes the game's key handlers are written in.
 namespace vk {
@@ -28,4 +28,4 @@ int virtualKeyCode(const QKeyEvent& event);
 // Shift, Control, Alt and the like pressed on their own.
 bool isModifierKey(int qtKey);
 
-}  // namespace velmora
+}  // namespace velmora::ui

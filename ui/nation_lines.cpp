@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-namespace velmora {
+namespace velmora::ui {
 
 namespace {
 
@@ -73,4 +73,4 @@ std::size_t characterCount(const std::string& utf8) {
   return count;
 }
 
-}  // namespace velmora
+}  // namespace velmora::ui

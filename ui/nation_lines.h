@@ -5,7 +5,7 @@
 
 #include "core/game_state.h"
 
-namespace velmora {
+namespace velmora::ui {
 
 // The lines of the nation information window. Columns line up only through blanks and one tab
 // stop, so every piece is kept exactly.
@@ -26,4 +26,4 @@ std::string threeDigits(const std::string& text);
 // Number of characters of a UTF-8 text.
 std::size_t characterCount(const std::string& utf8);
 
-}  // namespace velmora
+}  // namespace velmora::ui

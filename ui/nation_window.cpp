@@ -103,6 +103,8 @@ void addLegendColumn(QWidget* parent, int left, int right, const char* heading,
 
 }  // namespace
 
+namespace velmora::ui {
+
 NationWindow::NationWindow(velmora::Game& g, std::function<void(int)> scrollToProvince,
                            QWidget* parent)
     : QDialog(parent), game_(g), scrollToProvince_(std::move(scrollToProvince)) {
@@ -174,10 +176,10 @@ NationWindow::NationWindow(velmora::Game& g, std::function<void(int)> scrollToPr
 }
 
 void NationWindow::fillLists() {
-  heading_->addItem(QString::fromStdString(velmora::nationHeadingLine()));
+  heading_->addItem(QString::fromStdString(nationHeadingLine()));
   for (int i = 1; i <= velmora::kNationCount; ++i) {
     const velmora::Nation& nation = game_.state.nations[i];
-    houses_->addItem(QString::fromStdString(velmora::nationLine(nation)));
+    houses_->addItem(QString::fromStdString(nationLine(nation)));
     houseNames_.append(QString::fromStdString(nation.name));
   }
 }
@@ -196,3 +198,5 @@ void NationWindow::houseChosen() {
   }
   close();
 }
+
+}  // namespace velmora::ui

@@ -8,6 +8,8 @@
 
 class QListWidget;
 
+namespace velmora::ui {
+
 // frmNation: every house's character and battle record above a legend. Choosing a house
 // scrolls the map to each of its provinces and closes the window. The lines are those of the
 // moment the window was built; it changes nothing in the game.
@@ -28,3 +30,5 @@ class NationWindow : public QDialog {
   QListWidget* houses_ = nullptr;   // lstName
   QStringList houseNames_;          // the house of each line, as it was filled
 };
+
+}  // namespace velmora::ui

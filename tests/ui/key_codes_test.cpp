@@ -6,7 +6,7 @@
 
 namespace {
 
-using velmora::virtualKeyCode;
+using velmora::ui::virtualKeyCode;
 
 struct KeyCase {
   int key;
@@ -84,8 +84,8 @@ TEST(KeyCodes, ReadsTheKeyEvent) {
   EXPECT_EQ(virtualKeyCode(keypadOne), 97);
   EXPECT_EQ(virtualKeyCode(digitOne), 49);
   EXPECT_EQ(virtualKeyCode(keypadEnd), 97);
-  EXPECT_TRUE(velmora::isModifierKey(Qt::Key_Alt));
-  EXPECT_FALSE(velmora::isModifierKey(Qt::Key_A));
+  EXPECT_TRUE(velmora::ui::isModifierKey(Qt::Key_Alt));
+  EXPECT_FALSE(velmora::ui::isModifierKey(Qt::Key_A));
 }
 
 }  // namespace

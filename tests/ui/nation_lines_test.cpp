@@ -20,7 +20,7 @@ Nation house(const std::string& name, const std::string& policy, const std::stri
 }
 
 TEST(NationLines, HeadingLine) {
-  EXPECT_EQ(velmora::nationHeadingLine(),
+  EXPECT_EQ(velmora::ui::nationHeadingLine(),
             "国名\t                            "
             "政治  戦争  戦闘      勝     負     通     突      包      射      防");
 }
@@ -30,7 +30,7 @@ TEST(NationLines, HouseLineByteForByte) {
   const std::string expected = "織田" + std::string(24, ' ') + "\t" +
                                "戦争\xE3\x80\x80猛進\xE3\x80\x80射撃"  // ideographic spaces
                                "     005    012    000    003    000    001    1000    ";
-  EXPECT_EQ(velmora::nationLine(oda), expected);
+  EXPECT_EQ(velmora::ui::nationLine(oda), expected);
 }
 
 // The padding counts characters, not bytes: a two-character name in UTF-8 is six bytes.
@@ -39,20 +39,21 @@ TEST(NationLines, NamePaddingCountsCharacters) {
     const std::size_t tab = line.find('\t');
     return line.substr(nameBytes, tab - nameBytes);
   };
-  const std::string three = velmora::nationLine(house("長宗我", "普通", "普通", "通常", 0, 0, {}));
+  const std::string three =
+      velmora::ui::nationLine(house("長宗我", "普通", "普通", "通常", 0, 0, {}));
   EXPECT_EQ(blanksBeforeTab(three, 9), std::string(22, ' '));
-  const std::string ascii = velmora::nationLine(house("Oda", "普通", "普通", "通常", 0, 0, {}));
+  const std::string ascii = velmora::ui::nationLine(house("Oda", "普通", "普通", "通常", 0, 0, {}));
   EXPECT_EQ(blanksBeforeTab(ascii, 3), std::string(22, ' '));
   std::string longName;
   for (int i = 0; i < 16; ++i) longName += "国";
   // Longer than a name may be: no blanks at all rather than a failure.
   const std::string tooLong =
-      velmora::nationLine(house(longName, "普通", "普通", "通常", 0, 0, {}));
+      velmora::ui::nationLine(house(longName, "普通", "普通", "通常", 0, 0, {}));
   EXPECT_EQ(tooLong.substr(0, longName.size() + 1), longName + "\t");
 }
 
 TEST(NationLines, ThreeDigitPattern) {
-  using velmora::threeDigits;
+  using velmora::ui::threeDigits;
   EXPECT_EQ(threeDigits(std::int64_t{0}), "000");
   EXPECT_EQ(threeDigits(std::int64_t{7}), "007");
   EXPECT_EQ(threeDigits(std::int64_t{12}), "012");
@@ -68,9 +69,9 @@ TEST(NationLines, ThreeDigitPattern) {
 }
 
 TEST(NationLines, CharacterCount) {
-  EXPECT_EQ(velmora::characterCount(""), 0u);
-  EXPECT_EQ(velmora::characterCount("織田"), 2u);
-  EXPECT_EQ(velmora::characterCount("a織b"), 3u);
+  EXPECT_EQ(velmora::ui::characterCount(""), 0u);
+  EXPECT_EQ(velmora::ui::characterCount("織田"), 2u);
+  EXPECT_EQ(velmora::ui::characterCount("a織b"), 3u);
 }
 
 }  // namespace

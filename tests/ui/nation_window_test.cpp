@@ -15,6 +15,8 @@
 
 namespace {
 
+using velmora::ui::NationWindow;
+
 class NationWindowTest : public ::testing::Test {
  protected:
   NationWindowTest() : game(port, rng) {
@@ -48,12 +50,13 @@ TEST_F(NationWindowTest, ShowsTheHeadingAndOneLinePerHouse) {
   auto* heading = window->findChild<QListWidget*>(QStringLiteral("LL"));
   ASSERT_NE(heading, nullptr);
   ASSERT_EQ(heading->count(), 1);
-  EXPECT_EQ(heading->item(0)->text().toStdString(), velmora::nationHeadingLine());
+  EXPECT_EQ(heading->item(0)->text().toStdString(), velmora::ui::nationHeadingLine());
   QListWidget* list = houses(*window);
   ASSERT_NE(list, nullptr);
   ASSERT_EQ(list->count(), 10);
   for (int i = 1; i <= 10; ++i) {
-    EXPECT_EQ(list->item(i - 1)->text().toStdString(), velmora::nationLine(game.state.nations[i]));
+    EXPECT_EQ(list->item(i - 1)->text().toStdString(),
+              velmora::ui::nationLine(game.state.nations[i]));
   }
   EXPECT_TRUE(list->item(4)->text().startsWith(QString::fromUtf8("斉藤")));
   EXPECT_TRUE(list->item(4)->text().contains(QStringLiteral("     005    012")));

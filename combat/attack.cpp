@@ -1,15 +1,97 @@
 #include "combat/attack.h"
 
+#include <algorithm>
+
+#include "combat/tactics.h"
+#include "commands/movement.h"
 #include "core/messages.h"
+#include "core/numeric.h"
 
 namespace velmora {
 
-// Until the battles exist no province has anything it can attack.
-bool prepareAttack(Game& g, int /*a*/) {
-  showBox(g, "戦闘可能都市がありません");
-  return false;
+namespace {
+
+int provinceNamed(const GameState& s, const std::string& name) {
+  for (int p = 1; p <= kProvinceCount; ++p) {
+    if (s.provinces[p].name == name) return p;
+  }
+  return 0;
 }
 
-bool declareAttack(Game& /*g*/, int /*a*/) { return false; }
+}  // namespace
+
+bool prepareAttack(Game& g, int a) {
+  GameState& s = g.state;
+  const Province& own = s.provinces[a];
+  std::vector<std::string> names;
+  s.candidateCount = 0;
+  for (int i = 1; i <= kProvinceCount; ++i) {
+    if (s.provinces[i].lord != own.lord && areAdjacent(a, i)) {
+      s.candidateCount += 1;
+      s.candidates[s.candidateCount] = i;
+      names.push_back(s.provinces[i].name);
+    }
+  }
+  g.ui.setTargetList(names);
+  const std::string proposal = std::to_string(std::min({own.troops, own.food, own.gold}));
+  for (int box = 0; box < 3; ++box) g.ui.setTargetAmountText(box, proposal);
+  if (s.candidateCount == 0) {
+    showBox(g, "戦闘可能都市がありません");
+    return false;
+  }
+  if (own.troops <= 0) {
+    showBox(g, "兵力が0です");
+    return false;
+  }
+  g.ui.selectTarget(0);
+  return true;
+}
+
+bool declareAttack(Game& g, int a) {
+  GameState& s = g.state;
+  const int target = provinceNamed(s, g.ui.selectedTargetText());
+  if (target == 0) return false;
+  const auto troops = parseAmountFloor(g.ui.targetAmountText(0));
+  const auto food = parseAmountFloor(g.ui.targetAmountText(1));
+  const auto gold = parseAmountFloor(g.ui.targetAmountText(2));
+  if (!troops || !food || !gold) {
+    showBox(g, "整数を入力してください");
+    return false;
+  }
+  Province& own = s.provinces[a];
+  const std::int32_t sent = *troops;
+  if (sent > own.troops || sent == 0) {
+    showBox(g, "足りません");
+    return false;
+  }
+  // A negative troop count would add troops at home and turn the supply charge into income.
+  if (sent < 0) {
+    showBox(g, "兵力数は1以上の数字を入力してください");
+    return false;
+  }
+  if (*food < sent || *food > own.food) {
+    showBox(g, "食料が足りません");
+    return false;
+  }
+  if (*gold < sent || *gold > own.gold) {
+    showBox(g, "金が足りません");
+    return false;
+  }
+  Province& t = s.provinces[target];
+  if (!askOkCancel(g, t.name + "へ攻める")) return false;
+
+  if (t.troops < 1) t.troops = 1;
+  BattleState& b = g.battle;
+  b.attacker = a;
+  b.fieldTroops = sent;
+  b.target = target;
+  b.attackerCommitted = sent;
+  b.defenderStartTroops = t.troops;
+  b.attackerTactic = 0;  // the player picks it in the battle window
+  own.troops -= sent;
+  b.defenderTactic = chooseComputerTactic(g, target, a);
+  g.ui.openBattleWindow();
+  return true;
+}
 
 }  // namespace velmora

@@ -22,6 +22,13 @@ std::int32_t tacticTableValue(const Game& g, int tactic, int column);
 // Starts the battle whose attacker, target, troops and computer tactics are set.
 void startBattle(Game& g);
 
+// Sets every battle figure below 1 (both morales, the field troops, the target's troops) to 0
+// and redraws the battle window's figures.
+void clampAndRefresh(Game& g);
+
+// The force-ratio band 1..8 of own strength against enemy strength.
+int forceBand(std::int32_t own, std::int32_t enemy);
+
 // One round; when decided, records, reports and settles the battle.
 void resolveRound(Game& g);
 

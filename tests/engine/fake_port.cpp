@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "combat/battle.h"
+#include "combat/tactics.h"
 #include "core/scenario.h"
 #include "core/turn_cycle.h"
 
@@ -78,6 +80,34 @@ void RecordingPort::showEventWindow(const std::vector<std::string>& lines,
   onOk();
 }
 
+void RecordingPort::openBattleWindow() {
+  if (game == nullptr) throw std::logic_error("the battle window needs the port's game");
+  battleWindowsOpened += 1;
+  battleWindowOpen = true;
+  startBattle(*game);
+  bool accepted = false;
+  while (!accepted) {
+    int k = 4;
+    if (!tacticButtons.empty()) {
+      k = tacticButtons.front();
+      tacticButtons.pop_front();
+    }
+    tacticsTried.push_back(k);
+    accepted = setPlayerTactic(*game, k);
+    if (!accepted && k == 4 && tacticButtons.empty()) {
+      throw std::logic_error("防御 refused: the battle cannot go on");
+    }
+  }
+  // A battle always ends within four rounds; more presses would be a fault of the game.
+  for (int press = 0; press < 4 && !game->battle.battleOver; ++press) resolveRound(*game);
+  if (!game->battle.battleOver) throw std::logic_error("the battle did not end in four rounds");
+}
+
+void RecordingPort::closeBattleWindow() {
+  if (battleWindowOpen) battleWindowsClosed += 1;
+  battleWindowOpen = false;
+}
+
 std::vector<std::string> RecordingPort::boxTexts() const {
   std::vector<std::string> out;
   for (const auto& b : boxes) out.push_back(b.text);
@@ -101,6 +131,7 @@ void RecordingPort::clear() {
 }
 
 Fixture::Fixture(const std::string& playerHouse, std::vector<double> prices) {
+  port.game = &game;
   s.playerHouse = playerHouse;
   for (double p : prices) rng.push(p);
   newGame(game);

@@ -62,6 +62,12 @@ class RecordingPort : public QuietPort {
   void removeDelegationLine(int index) override;
   void showEventWindow(const std::vector<std::string>& lines,
                        const std::function<void()>& onOk) override;
+  // Plays the battle as the window would: starts it, offers the scripted tactic buttons until
+  // one is accepted (防御 when the script runs out) and presses OK until it is settled.
+  void openBattleWindow() override;
+  void refreshBattle() override { battleRefreshes += battleWindowOpen ? 1 : 0; }
+  void closeBattleWindow() override;
+  void bringMainWindowToFront() override { mainWindowFronted += 1; }
 
   // Answers for the next boxes, in order.
   void answer(BoxResult r) { answers.push_back(r); }
@@ -90,6 +96,17 @@ class RecordingPort : public QuietPort {
   std::vector<std::string> delegationLines;
   int delegationSelected = -1;
   std::vector<std::vector<std::string>> events;
+
+  // The battle window: the game it plays, the tactic buttons to press in order, and what
+  // happened in it.
+  Game* game = nullptr;
+  std::deque<int> tacticButtons;
+  std::vector<int> tacticsTried;
+  int battleWindowsOpened = 0;
+  int battleWindowsClosed = 0;
+  int battleRefreshes = 0;
+  int mainWindowFronted = 0;
+  bool battleWindowOpen = false;
 };
 
 // Holds a game with the opening scenario, its recording port and a scripted random source.

@@ -42,6 +42,12 @@ struct ComputerGame {
   }
 };
 
+// Enough numbers for one computer province's turn, whatever it decides: 0.99 is a draw of 99,
+// which starts no attack under any policy.
+void pushComputerTurnDraws(ScriptedRandom& rng) {
+  for (int i = 0; i < 100; ++i) rng.push(0.99);
+}
+
 TEST(TurnCycle, OnePressPlaysAllTenComputerProvincesAndStopsAtTurnEnd) {
   ComputerGame g;
   pressOk(g.game);
@@ -158,7 +164,8 @@ TEST(TurnCycle, UnificationIsTestedOnlyWhenASeasonBegins) {
   f.s.autoAdvance = false;
   f.port.clear();
   for (int i = 0; i < 27; ++i) f.rng.push(0.1);  // the order of play
-  pressOk(f.game);                               // a position: no test here
+  pushComputerTurnDraws(f.rng);
+  pressOk(f.game);  // a position: no test here
   EXPECT_FALSE(f.game.ended);
 
   f.s.orderPosition = 11;
@@ -181,6 +188,7 @@ TEST(TurnCycle, ThePlayersProvinceWaitsForItsOrder) {
   Fixture f("織田");
   f.s.autoAdvance = true;
   for (int i = 0; i < 27; ++i) f.rng.push(0.1);  // order 1, 2, ..., 10
+  pushComputerTurnDraws(f.rng);                  // 三河 plays after 尾張
   f.port.clear();
   pressOk(f.game);
   EXPECT_EQ(f.port.linesOf(1), (std::vector<std::string>{"1 尾張 織田", "あなたの番です 尾張"}));
@@ -206,6 +214,7 @@ TEST(TurnCycle, ThePlayersProvinceWaitsForItsOrder) {
 TEST(TurnCycle, EnterTypedAheadIsIgnoredUntilTheLockTimerTicks) {
   Fixture f("*");
   for (int i = 0; i < 27; ++i) f.rng.push(0.1);
+  pushComputerTurnDraws(f.rng);
   keyOnMessagePanel(f.game, true);
   EXPECT_EQ(f.s.orderPosition, 2);
   EXPECT_EQ(f.game.okLock, 1);

@@ -1,0 +1,77 @@
+#include "combat/outcome.h"
+
+#include "combat/battle.h"
+#include "commands/panels.h"
+#include "core/numeric.h"
+#include "core/province_check.h"
+
+namespace velmora {
+
+namespace {
+
+// A supply charge, stored half to even (20 less 10.5 gives 10).
+std::int32_t charged(std::int32_t stock, std::int32_t percent, std::int32_t troops) {
+  return roundHalfEven(stock - percent * static_cast<double>(troops) / 100.0);
+}
+
+}  // namespace
+
+void endBattle(Game& g, bool won) {
+  settleBattle(g, won);
+  g.battle.battleOver = true;
+  g.ui.closeBattleWindow();
+  g.ui.bringMainWindowToFront();
+}
+
+void settleBattle(Game& g, bool won) {
+  BattleState& b = g.battle;
+  GameState& s = g.state;
+  Province& a = s.provinces[b.attacker];
+  Province& t = s.provinces[b.target];
+
+  b.fieldTroops += b.attackerHeldBack;
+  t.troops += b.defenderHeldBack;
+
+  const std::int32_t attackerSupply = tacticTableValue(g, b.attackerTactic, 6);
+  const std::int32_t defenderSupply = tacticTableValue(g, b.defenderTactic, 6);
+  a.gold = charged(a.gold, attackerSupply, b.attackerCommitted);
+  a.food = charged(a.food, attackerSupply, b.attackerCommitted);
+  t.gold = charged(t.gold, defenderSupply, b.defenderStartTroops);
+  t.food = charged(t.food, defenderSupply, b.defenderStartTroops);
+
+  const std::int32_t defenders = t.troops;
+  if (won) {
+    // The surviving defenders join the conqueror; the armament is the troop-weighted mean.
+    t.troops = defenders + b.fieldTroops;
+    if (a.arms <= 0) a.arms = 1;
+    if (t.arms <= 0) t.arms = 1;
+    if (t.troops > 0) {
+      t.arms = roundHalfEven(
+          (static_cast<double>(a.arms) * b.fieldTroops + static_cast<double>(t.arms) * defenders) /
+          t.troops);
+    }
+    if (t.troops > kLimit) {
+      a.troops += t.troops - kLimit;
+      t.troops = kLimit;
+    }
+    t.lord = a.lord;
+  } else if (a.lord != s.playerHouse) {
+    // A computer attack left 5 troops at home; the survivors rejoin them.
+    a.troops = b.fieldTroops + 5;
+  }
+
+  clampNonNegative(a.gold);
+  clampNonNegative(a.food);
+  clampNonNegative(t.gold);
+  clampNonNegative(t.food);
+  // Every battle costs both peoples a point, but not below 0: a negative level would turn the
+  // autumn harvest into a loss and drive gold and food below 0.
+  if (a.morale > 0) a.morale -= 1;
+  if (t.morale > 0) t.morale -= 1;
+
+  checkProvince(g, b.attacker);
+  checkProvince(g, b.target);
+  completeOrder(g);
+}
+
+}  // namespace velmora

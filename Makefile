@@ -20,4 +20,4 @@ build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan
+	rm -rf $(BUILD_DIR) build-asan build-fuzz

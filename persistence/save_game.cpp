@@ -1,17 +1,39 @@
 #include "persistence/save_game.h"
 
+#include "commands/market.h"
+#include "commands/panels.h"
 #include "core/messages.h"
+#include "core/province_check.h"
+#include "persistence/save_file.h"
 
 namespace velmora {
 
-// Placeholder until the save file lands: both refuse without touching anything.
+namespace {
+
+void showFailure(Game& g, const std::string& text) {
+  MessageBoxRequest box;
+  box.text = text;
+  box.warning = true;
+  g.ui.messageBox(box);
+}
+
+}  // namespace
+
+std::filesystem::path saveFilePath(const Game& g) { return g.saveDirectory / kSaveFileName; }
+
 bool saveGame(Game& g) {
   if (!g.state.turnStart) {
     showBox(g, "セーブはターンのはじめしかできません");
     return false;
   }
-  showBox(g, "Game.dt");
-  return false;
+  showPanel(g, Panel::Message);
+  if (auto error = writeSaveFile(g.state, saveFilePath(g))) {
+    showFailure(g, "セーブできませんでした。\n" + error->describe() +
+                       "\n前のセーブファイルはそのまま残っています。");
+    return false;
+  }
+  showBox(g, "セーブしました");
+  return true;
 }
 
 void loadGame(Game& g) {
@@ -19,7 +41,24 @@ void loadGame(Game& g) {
     showBox(g, "ロードはターンの始めしかできません");
     return;
   }
-  showBox(g, "Game.dt");
+  SaveOutcome<GameState> loaded = readSaveFile(saveFilePath(g));
+  if (!loaded) {
+    showFailure(
+        g, "ロードできませんでした。\n" + loaded.error.describe() + "\nゲームはそのまま続きます。");
+    return;
+  }
+  restoreGame(g, std::move(*loaded.value));
+  showBox(g, "ロードしました");
+}
+
+void restoreGame(Game& g, GameState loaded) {
+  g.state = std::move(loaded);
+  g.state.orderPosition = 1;
+  g.currentPanel = Panel::Message;
+  checkAllProvinces(g);
+  showMarketPrices(g);
+  showLine1(g, turnCaption(g.state) + "です");
+  g.ui.setCaption(turnCaption(g.state));
 }
 
 }  // namespace velmora

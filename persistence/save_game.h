@@ -1,13 +1,26 @@
 #pragma once
 
+#include <filesystem>
+
 #include "core/game.h"
 
 namespace velmora {
 
-// Writes Game.dt; true when the file was written.
+// The menu's and the quit confirmation's save: only at the start of a turn. True when Game.dt
+// was written; false when saving was refused or failed (a box says why, and the previous
+// file is kept).
 bool saveGame(Game& g);
 
-// Reads Game.dt back into the running game.
+// The menu's load: only at the start of a turn. The running game changes only when the whole
+// file is good; otherwise a box names the problem.
 void loadGame(Game& g);
+
+// Puts a state read from a save file into the running game and redraws the main window from
+// it: the provinces (with their limit check), the prices, line 1 and the caption. Shows no
+// box of its own; the simulator uses it too.
+void restoreGame(Game& g, GameState loaded);
+
+// Game.dt in the game's save directory.
+std::filesystem::path saveFilePath(const Game& g);
 
 }  // namespace velmora

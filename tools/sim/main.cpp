@@ -8,11 +8,20 @@ namespace {
 
 const char* const kUsage =
     "usage: velmora-sim [--games N] [--seed S] [--max-years Y] [--log]\n"
+    "                   [--load FILE] [--turns T] [--save FILE]\n"
     "  --games N      games to play (default 1)\n"
     "  --seed S       seed of the run; game i is seeded from S and i (default 1)\n"
     "  --max-years Y  years a game may last before it counts as reaching the cap (default 200)\n"
     "  --log          print every message line (1:, 2:, 3:), box (box:) and event window line\n"
     "                 (event:) of every game, in order\n"
+    "  --load FILE    start from this saved game (Game.dt format) instead of a new one; a\n"
+    "                 file that cannot be loaded ends the run with a message, writing nothing\n"
+    "  --turns T      play T whole turns and stop at the start of the next (or where the game\n"
+    "                 ends); the year cap then does not apply. --turns 0 plays nothing\n"
+    "  --save FILE    write the game as it stands at the end, in the Game.dt format (needs\n"
+    "                 --games 1). --load A --turns 0 --save B copies A byte for byte\n"
+    "The computer plays every province: a loaded game's player house becomes \"*\" just\n"
+    "before the first turn played.\n"
     "The same seed gives the same output on the same build. The one exception is the last\n"
     "summary line, 'province turns per second', a timing; --log runs leave it out.\n";
 
@@ -31,6 +40,5 @@ int main(int argc, char** argv) {
     return 0;
   }
   std::ios::sync_with_stdio(false);
-  velmora::sim::runSimulation(options, std::cout);
-  return 0;
+  return velmora::sim::runSimulation(options, std::cout, std::cerr);
 }

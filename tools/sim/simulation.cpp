@@ -3,13 +3,17 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <limits>
 #include <numeric>
+#include <optional>
 #include <ostream>
 
 #include "combat/battle.h"
 #include "combat/tactics.h"
 #include "core/scenario.h"
 #include "core/turn_cycle.h"
+#include "persistence/save_file.h"
+#include "persistence/save_game.h"
 
 namespace velmora::sim {
 
@@ -21,6 +25,9 @@ bool parseNumber(const std::string& text, long long minimum, long long& value) {
   value = std::stoll(text);
   return value >= minimum;
 }
+
+// --turns counts turns, not years.
+constexpr int kNoYearCap = std::numeric_limits<int>::max();
 
 double elapsedYears(const GameState& s) { return (s.year - 1) + (s.season - 1) / 4.0; }
 
@@ -67,6 +74,19 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
         return false;
       }
       options.maxYears = static_cast<int>(n);
+    } else if (arg == "--turns") {
+      if (!value(0, n)) return false;
+      if (n > 100000000) {
+        error = "--turns: at most 100000000";
+        return false;
+      }
+      options.turns = static_cast<int>(n);
+    } else if (arg == "--load" || arg == "--save") {
+      if (i + 1 >= args.size() || args[i + 1].empty()) {
+        error = arg + " needs a file name";
+        return false;
+      }
+      (arg == "--load" ? options.loadFile : options.saveFile) = args[++i];
     } else if (arg == "--log") {
       options.log = true;
     } else if (arg == "--help" || arg == "-h") {
@@ -75,6 +95,10 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
       error = "unknown argument: " + arg;
       return false;
     }
+  }
+  if (!options.saveFile.empty() && options.games != 1) {
+    error = "--save writes one game: use it with --games 1";
+    return false;
   }
   return true;
 }
@@ -104,9 +128,11 @@ void SimPort::write(const char* mark, const std::string& text) {
 }
 
 void startComputerGame(Game& g) {
+  // The message hold stays as the settings dialog leaves it: the simulator's screen holds no
+  // line anyway, and a game saved from here must load in the desktop game, which takes only
+  // a hold above zero.
   g.state.playerHouse = "*";
   g.state.autoAdvance = true;
-  g.state.messageWait = 0;
   openGame(g);
 }
 
@@ -114,9 +140,12 @@ GameResult playGame(Game& g, const PlayLimits& limits) {
   GameState& s = g.state;
   GameResult result;
   const std::int64_t winsBefore = totalWins(s);
+  bool pressed = false;
   while (!g.ended) {
     if (elapsedYears(s) >= limits.maxYears) break;
     if (limits.maxTurns > 0 && result.turnsPlayed >= limits.maxTurns) break;
+    if (!pressed) s.playerHouse = "*";
+    pressed = true;
     const bool playsAProvince = s.orderPosition <= kProvinceCount;
     const int season = s.season;
     // The auto-press timer and the player's press come to the same: one pressOk each.
@@ -143,7 +172,22 @@ std::uint64_t gameSeed(std::uint64_t s, int i) {
   return z ^ (z >> 31);
 }
 
-double runSimulation(const Options& options, std::ostream& out) {
+int runSimulation(const Options& options, std::ostream& out, std::ostream& err) {
+  std::optional<GameState> loaded;
+  if (!options.loadFile.empty()) {
+    SaveOutcome<GameState> read = readSaveFile(options.loadFile);
+    if (!read) {
+      err << "velmora-sim: cannot load " << options.loadFile << ": " << read.error.describe()
+          << "\n";
+      return 1;
+    }
+    loaded = std::move(read.value);
+  }
+  // --turns 0 plays nothing: a year cap of 0 stops before the first press.
+  const PlayLimits limits = options.turns < 0    ? PlayLimits{options.maxYears, 0}
+                            : options.turns == 0 ? PlayLimits{0, 0}
+                                                 : PlayLimits{kNoYearCap, options.turns};
+  std::optional<GameState> last;
   std::vector<GameResult> results;
   results.reserve(static_cast<size_t>(options.games));
   // Processor time of this one thread: the machine may be busy with other work.
@@ -155,9 +199,20 @@ double runSimulation(const Options& options, std::ostream& out) {
     Game game(port, rng);
     port.attach(&game);
     const std::clock_t start = std::clock();
-    startComputerGame(game);
-    results.push_back(playGame(game, PlayLimits{options.maxYears, 0}));
+    if (loaded) {
+      restoreGame(game, *loaded);
+    } else {
+      startComputerGame(game);
+    }
+    results.push_back(playGame(game, limits));
     busy += std::clock() - start;
+    last = game.state;
+  }
+  if (!options.saveFile.empty() && last) {
+    if (auto error = writeSaveFile(*last, options.saveFile)) {
+      err << "velmora-sim: cannot save " << options.saveFile << ": " << error->describe() << "\n";
+      return 1;
+    }
   }
 
   // Wins in the order of the houses of the opening scenario.
@@ -167,7 +222,12 @@ double runSimulation(const Options& options, std::ostream& out) {
   startComputerGame(names);
   out << "games: " << options.games << "\n";
   out << "seed: " << options.seed << "\n";
-  out << "year cap: " << options.maxYears << "\n";
+  if (!options.loadFile.empty()) out << "loaded: " << options.loadFile << "\n";
+  if (options.turns >= 0) {
+    out << "turns: " << options.turns << "\n";
+  } else {
+    out << "year cap: " << options.maxYears << "\n";
+  }
   for (int n = 1; n <= kNationCount; ++n) {
     const std::string& house = names.state.nations[n].name;
     const auto wins = std::count_if(results.begin(), results.end(), [&](const GameResult& r) {
@@ -183,7 +243,8 @@ double runSimulation(const Options& options, std::ostream& out) {
     battles += r.battles;
     turns += r.provinceTurns;
   }
-  out << "reached the year cap: " << (options.games - static_cast<int>(years.size())) << "\n";
+  out << (options.turns >= 0 ? "not unified: " : "reached the year cap: ")
+      << (options.games - static_cast<int>(years.size())) << "\n";
   if (years.empty()) {
     out << "years to unification: median -, mean -\n";
   } else {
@@ -203,7 +264,7 @@ double runSimulation(const Options& options, std::ostream& out) {
   if (!options.log) {
     out << "province turns per second: " << static_cast<std::int64_t>(perSecond) << "\n";
   }
-  return perSecond;
+  return 0;
 }
 
 }  // namespace velmora::sim

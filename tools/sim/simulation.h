@@ -18,6 +18,9 @@ struct Options {
   int maxYears = 200;
   bool log = false;
   bool help = false;
+  std::string loadFile;  // start every game from this saved game instead of a new one
+  int turns = -1;        // whole turns to play (the year cap then does not apply); -1: no limit
+  std::string saveFile;  // write the game as it stands at the end here (one game only)
 };
 
 // Parses the arguments after the program name; false with a message in error when they are
@@ -65,14 +68,17 @@ class SimPort : public QuietPort {
 void startComputerGame(Game& g);
 
 // Plays the given game on from where it stands, by OK presses, until one house has unified
-// the land, the game has ended otherwise, or a limit is reached.
+// the land, the game has ended otherwise, or a limit is reached. The computer plays every
+// province: just before the first press the player's house becomes "*" (a loaded game may
+// name one); when nothing is played, nothing of the game changes.
 GameResult playGame(Game& g, const PlayLimits& limits);
 
 // The seed of game number i (0-based) of a run started with seed s.
 std::uint64_t gameSeed(std::uint64_t s, int i);
 
 // Runs the whole simulation the options describe and prints the log (if asked) and the
-// summary to out. Returns the province turns per second measured (0 when nothing was played).
-double runSimulation(const Options& options, std::ostream& out);
+// summary to out. A game to load is read first: when it cannot be, the reason goes to err and
+// nothing is played or written. Returns the program's exit status (0 when all went well).
+int runSimulation(const Options& options, std::ostream& out, std::ostream& err);
 
 }  // namespace velmora::sim

@@ -1,0 +1,469 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/scenario.h"
+#include "core/turn_cycle.h"
+#include "engine/fake_port.h"
+#include "persistence/save_file.h"
+#include "persistence/save_format.h"
+#include "persistence/save_game.h"
+
+namespace velmora {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Fixture;
+
+// A fresh directory per test, removed afterwards.
+class TempDir {
+ public:
+  TempDir() {
+    std::string pattern = (fs::temp_directory_path() / "velmora-save-XXXXXX").string();
+    path_ = mkdtemp(pattern.data());
+  }
+  ~TempDir() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+std::string readBytes(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+void writeBytes(const fs::path& p, const std::string& bytes) {
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+// A quoted text from Shift_JIS bytes written in hex: q("94 F6 92 A3") is "尾張".
+std::string q(const std::string& hex) {
+  std::string out = "\"";
+  std::istringstream in(hex);
+  std::string byte;
+  while (in >> byte) out += static_cast<char>(std::stoi(byte, nullptr, 16));
+  return out + "\"";
+}
+
+std::string joinLines(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const auto& l : lines) out += l + "\r\n";
+  return out;
+}
+
+// The opening scenario with prices from the draws 0.25, 0 and 0.385 (food 0.6 + 0.3, troops
+// 2.1, arms 7) and a few values changed.
+void makeKnownState(Fixture& f) {
+  f.s.provinces[3].gold = -5;
+  f.s.nations[1].tacticUses[4] = 12;
+  f.s.nations[2].wins = 3;
+  f.s.delegated[4] = true;
+  f.s.playOrder = {0, 2, 1, 3, 4, 5, 6, 7, 8, 9, 10};
+}
+
+// The file of that state, byte by byte.
+std::vector<std::string> knownLines() {
+  const std::string oda = q("90 44 93 63"), tokugawa = q("93 BF 90 EC"), imagawa = q("8D A1 90 EC"),
+                    takeda = q("95 90 93 63"), saito = q("90 C4 93 A1"),
+                    kitabatake = q("96 6B 94 A9"), rokkaku = q("98 5A 8A 70"),
+                    azai = q("90 F3 88 E4"), asakura = q("92 A9 91 71"),
+                    ashikaga = q("91 AB 97 98");
+  const std::string futsu = q("95 81 92 CA"), naisei = q("93 E0 90 AD"), senso = q("90 ED 91 88"),
+                    moshin = q("96 D2 90 69"), shincho = q("90 54 8F 64");
+  const std::string tsujo = q("92 CA 8F ED"), totsugeki = q("93 CB 8C 82"), hoi = q("95 EF 88 CD"),
+                    shageki = q("8E CB 8C 82"), bogyo = q("96 68 8C E4");
+  return {"1", q("8F 74"), q("89 C4"), q("8F 48"), q("93 7E"), "1", "0", "\"Velmora\"",
+          "0.8999999999999999", "7", "2.1", "#TRUE#", oda, "2", "0", "0",
+          // provinces
+          "1", q("94 F6 92 A3"), oda, "20", "20", "30", "10", "10", "10", "35", "50",  //
+          "2", q("8E 4F 89 CD"), tokugawa, "10", "10", "25", "10", "10", "10", "15", "50", "3",
+          q("89 93 8D 5D"), imagawa, "10", "15", "20", "10", "-5", "30", "10", "50", "4",
+          q("90 4D 94 5A"), takeda, "20", "10", "10", "10", "10", "30", "20", "50", "5",
+          q("94 FC 94 5A"), saito, "10", "20", "30", "10", "10", "20", "20", "50", "6",
+          q("88 C9 90 A8"), kitabatake, "10", "10", "20", "10", "10", "10", "10", "50", "7",
+          q("93 EC 8B DF 8D 5D"), rokkaku, "10", "20", "20", "10", "10", "10", "10", "50", "8",
+          q("96 6B 8B DF 8D 5D"), azai, "20", "20", "20", "10", "10", "10", "15", "50", "9",
+          q("89 7A 91 4F"), asakura, "20", "10", "30", "10", "10", "10", "10", "50", "10",
+          q("8B 9E"), ashikaga, "10", "50", "30", "10", "10", "10", "15", "50",
+          // houses
+          "1", oda, senso, moshin, shageki, "0", "0", "0", "0", "0", "12", "0",  //
+          "2", tokugawa, naisei, shincho, hoi, "3", "0", "0", "0", "0", "0", "0", "3", imagawa,
+          senso, moshin, hoi, "0", "0", "0", "0", "0", "0", "0", "4", takeda, senso, shincho,
+          totsugeki, "0", "0", "0", "0", "0", "0", "0", "5", saito, naisei, futsu, shageki, "0",
+          "0", "0", "0", "0", "0", "0", "6", kitabatake, naisei, futsu, bogyo, "0", "0", "0", "0",
+          "0", "0", "0", "7", rokkaku, futsu, futsu, tsujo, "0", "0", "0", "0", "0", "0", "0", "8",
+          azai, futsu, futsu, totsugeki, "0", "0", "0", "0", "0", "0", "0", "9", asakura, futsu,
+          futsu, tsujo, "0", "0", "0", "0", "0", "0", "0", "10", ashikaga, naisei, shincho, tsujo,
+          "0", "0", "0", "0", "0", "0", "0",
+          // order of play, player, current province, command, candidates
+          "2", "1", "3", "4", "5", "6", "7", "8", "9", "10", oda, "1", "0", "0",  //
+          "0", "0", "0", "0", "0", "0", "0", "0", "0", "0",
+          // message wait and flags
+          "0.5", "#FALSE#", "#FALSE#", "#TRUE#", "#FALSE#", "#FALSE#", "#TRUE#",  //
+          "#FALSE#", "#FALSE#", "#FALSE#", "#TRUE#", "#FALSE#", "#FALSE#", "#FALSE#", "#FALSE#",
+          "#FALSE#", "#FALSE#"};
+}
+
+struct SaveTest : ::testing::Test {
+  SaveTest() {
+    f.game.saveDirectory = dir.path();
+    makeKnownState(f);
+  }
+  fs::path file() const { return dir.path() / "Game.dt"; }
+
+  TempDir dir;
+  Fixture f{"織田", {0.25, 0.0, 0.385}};
+};
+
+TEST_F(SaveTest, WritesTheKnownStateByteForByte) {
+  ASSERT_EQ(knownLines().size(), 287u);
+  ASSERT_TRUE(saveGame(f.game));
+  EXPECT_EQ(readBytes(file()), joinLines(knownLines()));
+  EXPECT_EQ(f.port.boxTexts(), std::vector<std::string>{"セーブしました"});
+  EXPECT_EQ(f.game.currentPanel, Panel::Message);
+  EXPECT_FALSE(fs::exists(temporarySavePath(file())));
+}
+
+TEST_F(SaveTest, SavingThenLoadingKeepsEveryField) {
+  GameState& s = f.s;
+  s.year = 12;
+  s.season = 3;
+  s.foodPrice = 1.5;
+  s.armsPrice = 7;
+  s.troopsPrice = 0.6 + 0.3;
+  s.playerHouse = "北条, 早雲";  // a comma inside a quoted text
+  s.settingHouseName = "北条, 早雲";
+  s.settingSpeedIndex = 0;
+  s.settingEnterAdvance = 1;
+  s.messageWait = 0.1;
+  s.firstStart = false;
+  s.autoAdvance = true;
+  s.enterAdvance = true;
+  s.autoAdvanceReady = false;
+  s.orderCompleted = true;
+  s.orderJustStarted = true;
+  s.currentProvince = 7;
+  s.selectedCommand = 2;
+  s.candidateCount = 3;
+  s.candidates = {0, 5, 6, 8, 0, 0, 0, 0, 0, 0, 0};
+  s.provinces[4].lord = "織田";
+  s.provinces[9].troops = 1200;  // outside the limit: loaded as it is, then reported
+  s.nations[10].losses = 2147483646;
+  s.delegated = {false, true, false, false, false, false, false, false, false, true, true};
+  const GameState saved = s;
+  ASSERT_TRUE(saveGame(f.game));
+
+  // A different game is running when the file is loaded.
+  Fixture other{"徳川", {0.9, 0.9, 0.9}};
+  other.game.saveDirectory = dir.path();
+  other.port.clear();
+  loadGame(other.game);
+  EXPECT_EQ(other.s, saved);
+  EXPECT_EQ(other.s.troopsPrice, 0.8999999999999999);
+  EXPECT_EQ(
+      other.port.boxTexts(),
+      (std::vector<std::string>{"MINエラー金-5:999", "MAXエラー兵 1200:999", "ロードしました"}));
+  EXPECT_EQ(other.port.linesOf(1), std::vector<std::string>{"12年目の秋です"});
+  EXPECT_EQ(other.port.caption, "12年目の秋");
+  EXPECT_EQ(other.port.food, "1.5");
+  EXPECT_EQ(other.port.arms, "7");
+  EXPECT_EQ(other.port.troops, "0.9");
+  ASSERT_EQ(other.port.redraws.size(), 10u);
+  for (int p = 1; p <= 10; ++p) {
+    EXPECT_EQ(other.port.redraws[p - 1].first, saved.provinces[p]);
+    // Nobody plays 北条, 早雲, so no province is highlighted.
+    EXPECT_FALSE(other.port.redraws[p - 1].second);
+  }
+  EXPECT_EQ(other.game.currentPanel, Panel::Message);
+
+  const std::string text = readBytes(file());
+  EXPECT_NE(text.find("\r\n1.5\r\n7\r\n0.8999999999999999\r\n"), std::string::npos);
+}
+
+TEST_F(SaveTest, AGameSavedBeforeItsFirstTurnLoads) {
+  f.s.playOrder.fill(0);  // drawn only at the first press
+  const GameState saved = f.s;
+  ASSERT_TRUE(saveGame(f.game));
+  f.s.year = 99;
+  loadGame(f.game);
+  EXPECT_EQ(f.s, saved);
+}
+
+TEST_F(SaveTest, ReadsFractionsWithOrWithoutTheLeadingZeroAndKeepsTheSecondTurnCount) {
+  std::vector<std::string> lines = knownLines();
+  lines[8] = ".4";
+  lines[9] = "0.4";
+  lines[10] = "10.";
+  lines[270] = ".1";
+  lines[6] = "5";
+  lines[15] = "0";
+  SaveOutcome<GameState> r = parseSaveFile(joinLines(lines));
+  ASSERT_TRUE(r) << r.error.describe();
+  EXPECT_EQ(r.value->foodPrice, 0.4);
+  EXPECT_EQ(r.value->armsPrice, 0.4);
+  EXPECT_EQ(r.value->troopsPrice, 10.0);
+  EXPECT_EQ(r.value->messageWait, 0.1);
+  EXPECT_EQ(r.value->turnCount, 0);
+  lines[6] = "0";
+  lines[15] = "3";
+  EXPECT_EQ(parseSaveFile(joinLines(lines)).value->turnCount, 3);
+}
+
+// Each case: the line to change (1-based), its new content, and the line the reader must
+// blame.
+struct BadLine {
+  int line;
+  std::string content;
+  int blamed;
+};
+
+TEST(SaveFormat, RefusesEveryWronglyTypedOrOutOfRangeLine) {
+  const std::vector<BadLine> cases = {
+      {1, "abc", 1},
+      {1, "0", 1},           // the year starts at 1
+      {1, "2147483648", 1},  // beyond 32 bits
+      {1, " 1", 1},          // no blanks
+      {6, "5", 6},           // season 1..4
+      {6, "1.5", 6},         // a fraction in an integer line
+      {2, "春", 2},          // unquoted
+      {2, "\"春", 2},        // unclosed quote
+      {2, "\"a\"b\"", 2},    // a quote inside a text
+      {2, "\"\x81\"", 2},    // half a Shift_JIS character
+      {2, "\"\x80\"", 2},    // a byte Shift_JIS does not use
+      {2, "\"a\x01\"", 2},   // a control character
+      {9, "0", 9},           // prices are above zero
+      {9, "-0.4", 9},
+      {9, "nan", 9},
+      {9, "1e5", 9},
+      {9, ".", 9},
+      {9, "1.2.3", 9},
+      {12, "#true#", 12},
+      {12, "TRUE", 12},
+      {14, "4", 14},           // speed index 0..3
+      {15, "2", 15},           // the check box is 0 or 1
+      {17, "2", 17},           // province 1 must say 1
+      {20, "10000", 20},       // a quantity far beyond anything the rules allow
+      {19, q("8F 74"), 19},    // lord 春: no such house
+      {127, "3", 127},         // house 1 must say 1
+      {129, q("8F 74"), 129},  // policy 春
+      {131, q("8F 74"), 131},  // tactic 春
+      {132, "-1", 132},        // wins
+      {248, "2", 248},         // order of play 2, 2, ...: not a permutation
+      {248, "0", 248},         // a gap in a drawn order
+      {258, "11", 258},        // current province
+      {259, "11", 259},        // command
+      {271, "0", 271},         // message wait
+      {271, "inf", 271},
+      {278, "", 278},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> lines = knownLines();
+    lines[c.line - 1] = c.content;
+    SaveOutcome<GameState> r = parseSaveFile(joinLines(lines));
+    EXPECT_FALSE(r) << "line " << c.line << ": " << c.content;
+    EXPECT_EQ(r.error.line, c.blamed) << c.content << " -> " << r.error.describe();
+  }
+}
+
+TEST(SaveFormat, RefusesBrokenLineStructure) {
+  const std::string good = joinLines(knownLines());
+  ASSERT_TRUE(parseSaveFile(good));
+
+  std::string lfOnly;
+  for (const auto& l : knownLines()) lfOnly += l + "\n";
+  EXPECT_EQ(parseSaveFile(lfOnly).error.line, 1);
+
+  std::vector<std::string> shortLines = knownLines();
+  shortLines.resize(277);
+  SaveOutcome<GameState> r = parseSaveFile(joinLines(shortLines));
+  EXPECT_EQ(r.error.line, 278);
+  EXPECT_NE(r.error.describe().find("277行で終わっています"), std::string::npos);
+
+  EXPECT_EQ(parseSaveFile(good + "1\r\n").error.line, 288);
+  EXPECT_EQ(parseSaveFile(good.substr(0, good.size() - 2)).error.line, 287);  // no last CR LF
+  std::string strayCr = good;
+  strayCr.insert(good.find("\r\n"), "\r");
+  EXPECT_EQ(parseSaveFile(strayCr).error.line, 1);
+  EXPECT_FALSE(parseSaveFile(""));
+
+  // No cut of a good file is taken for a whole one.
+  for (std::size_t n = 0; n < good.size(); n += 7) {
+    EXPECT_FALSE(parseSaveFile(good.substr(0, n))) << n;
+  }
+}
+
+TEST(SaveFormat, StorableTextsAreThoseThatComeBackUnchanged) {
+  EXPECT_TRUE(isStorableText("織田"));
+  EXPECT_TRUE(isStorableText(""));
+  EXPECT_TRUE(isStorableText("*"));
+  EXPECT_TRUE(isStorableText("北条, 早雲"));
+  EXPECT_TRUE(isStorableText("～－①ｱ髙\\~"));
+  EXPECT_FALSE(isStorableText("織\"田"));
+  EXPECT_FALSE(isStorableText("𠮷田"));  // not in Shift_JIS
+  EXPECT_FALSE(isStorableText("〜"));    // written as ～, so it would come back changed
+  EXPECT_FALSE(isStorableText("¥"));     // written as \, likewise
+  EXPECT_FALSE(isStorableText("織田\r\n"));
+  EXPECT_FALSE(isStorableText("織田\t"));
+  EXPECT_FALSE(isStorableText("\xff"));  // not UTF-8
+  EXPECT_FALSE(isStorableText("\xe7\xb9"));
+}
+
+TEST_F(SaveTest, RefusesAHouseNameTheFileCannotHoldAndKeepsTheOldFile) {
+  ASSERT_TRUE(saveGame(f.game));
+  const std::string before = readBytes(file());
+  for (const std::string name : {"織\"田", "𠮷田", "〜"}) {
+    f.port.clear();
+    f.s.settingHouseName = name;
+    f.s.playerHouse = name;
+    EXPECT_FALSE(saveGame(f.game)) << name;
+    ASSERT_EQ(f.port.boxes.size(), 1u);
+    EXPECT_TRUE(f.port.boxes[0].warning);
+    EXPECT_NE(f.port.boxes[0].text.find("13行目(設定の家名)"), std::string::npos)
+        << f.port.boxes[0].text;
+    EXPECT_EQ(readBytes(file()), before);
+  }
+}
+
+TEST_F(SaveTest, RefusesAValueTheReaderWouldNotTake) {
+  f.s.messageWait = 0;
+  EXPECT_FALSE(saveGame(f.game));
+  EXPECT_FALSE(fs::exists(file()));
+  EXPECT_NE(f.port.boxTexts().back().find("271行目"), std::string::npos);
+}
+
+TEST_F(SaveTest, BothRefuseOutsideTheStartOfATurnAndChangeNothing) {
+  ASSERT_TRUE(saveGame(f.game));
+  const std::string before = readBytes(file());
+  f.s.turnStart = false;
+  f.s.year = 5;
+  f.port.clear();
+  EXPECT_FALSE(saveGame(f.game));
+  const GameState running = f.s;
+  loadGame(f.game);
+  EXPECT_EQ(f.port.boxTexts(), (std::vector<std::string>{"セーブはターンのはじめしかできません",
+                                                         "ロードはターンの始めしかできません"}));
+  EXPECT_EQ(f.s, running);
+  EXPECT_EQ(readBytes(file()), before);
+}
+
+TEST_F(SaveTest, ABadFileLeavesTheRunningGameUntouched) {
+  const GameState running = f.s;
+  loadGame(f.game);  // no file yet
+  ASSERT_EQ(f.port.boxes.size(), 1u);
+  EXPECT_NE(f.port.boxes[0].text.find("がありません"), std::string::npos);
+  EXPECT_TRUE(f.port.boxes[0].warning);
+
+  std::vector<std::string> lines = knownLines();
+  lines[45] = "many";  // province 3's gold
+  writeBytes(file(), joinLines(lines));
+  f.port.clear();
+  loadGame(f.game);
+  EXPECT_EQ(f.s, running);
+  ASSERT_EQ(f.port.boxes.size(), 1u);
+  EXPECT_NE(f.port.boxes[0].text.find("46行目(国3の金): 整数ではありません"), std::string::npos)
+      << f.port.boxes[0].text;
+  EXPECT_TRUE(f.port.lines.empty());
+  EXPECT_TRUE(f.port.redraws.empty());
+
+  fs::remove(file());
+  fs::create_directory(file());  // unreadable as a file
+  f.port.clear();
+  loadGame(f.game);
+  EXPECT_EQ(f.s, running);
+  EXPECT_EQ(f.port.boxes.size(), 1u);
+}
+
+TEST_F(SaveTest, AFailedWriteKeepsTheOldFileAndTheQuitGoesOn) {
+  ASSERT_TRUE(saveGame(f.game));
+  const std::string before = readBytes(file());
+  const GameState saved = f.s;
+
+  // A directory where the temporary file must go: no user, root included, can open it for
+  // writing.
+  fs::create_directory(temporarySavePath(file()));
+  f.s.year = 30;
+  f.port.clear();
+  EXPECT_FALSE(saveGame(f.game));
+  EXPECT_EQ(readBytes(file()), before);
+  ASSERT_EQ(f.port.boxes.size(), 1u);
+  EXPECT_TRUE(f.port.boxes[0].warning);
+  EXPECT_NE(f.port.boxes[0].text.find("前のセーブファイルはそのまま"), std::string::npos);
+
+  // The quit confirmation: OK to save, the save fails, and the program goes on.
+  f.port.clear();
+  EXPECT_FALSE(quitGame(f.game));
+  EXPECT_FALSE(f.game.ended);
+  EXPECT_FALSE(f.port.terminated);
+  EXPECT_EQ(f.port.boxes.size(), 2u);  // the question and the failure; no second question
+
+  loadGame(f.game);
+  EXPECT_EQ(f.s, saved);
+}
+
+TEST_F(SaveTest, ASaveDirectoryUnderARegularFileFails) {
+  writeBytes(dir.path() / "plain", "x");
+  f.game.saveDirectory = dir.path() / "plain" / "sub";
+  EXPECT_FALSE(saveGame(f.game));
+  EXPECT_TRUE(f.port.boxes.back().warning);
+  EXPECT_EQ(readBytes(dir.path() / "plain"), "x");
+}
+
+TEST_F(SaveTest, ALeftoverTemporaryFileFromAKilledSaveDoesNotMatter) {
+  writeBytes(temporarySavePath(file()), "half a fi");
+  ASSERT_TRUE(saveGame(f.game));
+  EXPECT_FALSE(fs::exists(temporarySavePath(file())));
+  EXPECT_EQ(readBytes(file()), joinLines(knownLines()));
+}
+
+TEST_F(SaveTest, TheQuitConfirmationWritesTheSameFileAsTheMenu) {
+  ASSERT_TRUE(quitGame(f.game));
+  EXPECT_TRUE(f.port.terminated);
+  EXPECT_EQ(readBytes(file()), joinLines(knownLines()));
+}
+
+// Every state a real game reaches at the start of a turn can be written and comes back the
+// same: the reader's checks refuse nothing the game itself produces. Every third game the
+// player is 織田 with every province delegated, so that battles go through the window.
+TEST(SaveFormat, EveryTurnStartOfRealGamesRoundTrips) {
+  int checked = 0;
+  for (int game = 0; game < 12; ++game) {
+    test::RecordingPort port;
+    SeededRandom rng(500 + game);
+    Game g(port, rng);
+    port.game = &g;
+    GameState& s = g.state;
+    s.playerHouse = game % 3 == 2 ? "織田" : "*";
+    s.autoAdvance = true;
+    newGame(g);
+    if (game % 3 == 2) {
+      for (int p = 1; p <= kProvinceCount; ++p) s.delegated[p] = true;
+    }
+    while (!g.ended && s.year <= 60) {
+      if (s.turnStart) {
+        SaveOutcome<std::string> bytes = encodeSaveFile(s);
+        ASSERT_TRUE(bytes) << "game " << game << ": " << bytes.error.describe();
+        SaveOutcome<GameState> back = parseSaveFile(*bytes.value);
+        ASSERT_TRUE(back) << "game " << game << ": " << back.error.describe();
+        ASSERT_EQ(*back.value, s) << "game " << game << " year " << s.year;
+        ++checked;
+      }
+      pressOk(g);
+      port.clear();
+    }
+  }
+  EXPECT_GT(checked, 500);
+}
+
+}  // namespace
+}  // namespace velmora

@@ -4,9 +4,14 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "ui/app_setup.h"
+
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
+  velmora::ui::setUpApplication(app);
+  // Windows come and go between tests; none of that may end the test program.
+  QApplication::setQuitOnLastWindowClosed(false);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -1,0 +1,197 @@
+#include <QLabel>
+#include <QListWidget>
+
+#include "ui/province_panel.h"
+#include "ui/scroll_math.h"
+#include "ui_fixture.h"
+
+namespace velmora::ui::test {
+namespace {
+
+TEST_F(UiTest, PanelChainWithItsWaysBack) {
+  startGame();
+  game().state.provinces[1].food = 77;
+  nextPositionPlays(1);
+  click("cmdOk");
+  EXPECT_EQ(shownPanel(), u8("pic2"));
+  EXPECT_EQ(form()->lblPic2->text(), u8("尾張"));
+  EXPECT_FALSE(game().state.autoAdvanceReady);
+  EXPECT_TRUE(form()->mnuIninKaijyo->menuAction()->isEnabled());
+  EXPECT_EQ(form()->lblMsg->text(), u8("あなたの番です 尾張"));
+
+  click("cmdGunji");
+  EXPECT_EQ(shownPanel(), u8("pic3"));
+  click("cmdReturnGunji");
+  EXPECT_EQ(shownPanel(), u8("pic2"));
+  EXPECT_EQ(form()->lblPic2->text(), u8("尾張"));
+  click("cmdSeiji");
+  EXPECT_EQ(shownPanel(), u8("pic4"));
+  click("cmdReturnSeiji");
+  EXPECT_EQ(shownPanel(), u8("pic2"));
+
+  // The amount box starts with the gold, for a food sale with the food.
+  click("cmdSeiji");
+  click("cmdKokuryoku");
+  EXPECT_EQ(shownPanel(), u8("pic5"));
+  EXPECT_EQ(form()->lblPic5->text(), u8("国力増大:尾張"));
+  EXPECT_EQ(form()->txtPic5->text(), u8("10"));
+  EXPECT_EQ(form()->txtPic5->selectedText(), u8("10"));
+  click("cmdCancelpic5");
+  EXPECT_EQ(shownPanel(), u8("pic2"));
+  click("cmdSeiji");
+  click("cmdUri");
+  EXPECT_EQ(form()->txtPic5->text(), u8("77"));
+  click("cmdCancelpic5");
+
+  // Raising troops shows its price; every switch of panel clears it again.
+  click("cmdGunji");
+  click("cmdHeizokyo");
+  EXPECT_EQ(shownPanel(), u8("pic5"));
+  EXPECT_FALSE(form()->lblSouba->text().isEmpty());
+  click("cmdCancelpic5");
+  EXPECT_TRUE(form()->lblSouba->text().isEmpty());
+
+  // A move lists the neighbours of the same house.
+  game().state.provinces[2].lord = "織田";
+  game().state.provinces[5].lord = "織田";
+  click("cmdGunji");
+  click("cmdIdo");
+  EXPECT_EQ(shownPanel(), u8("pic6"));
+  EXPECT_EQ(form()->lstPic6->count(), 2);
+  EXPECT_FALSE(form()->lblPic6->text().isEmpty());
+  click("cmdCancelpic6");
+  EXPECT_EQ(shownPanel(), u8("pic2"));
+  EXPECT_EQ(form()->lblPic2->text(), u8("尾張"));
+
+  form()->findChild<QPushButton*>(QStringLiteral("cmdSentoHelp"))->click();
+  ASSERT_FALSE(boxes.empty());
+  EXPECT_EQ(boxes.back().text, "方向キーでタブ移動します");
+  EXPECT_EQ(boxes.back().buttons, BoxButtons::Ok);
+}
+
+TEST_F(UiTest, WholeOrderThroughThePanels) {
+  startGame();
+  Province& owari = game().state.provinces[1];
+  owari.gold = 100;
+  const int power = owari.power;
+  const int morale = owari.morale;
+  nextPositionPlays(1);
+  click("cmdOk");
+  click("cmdSeiji");
+  click("cmdKokuryoku");
+  EXPECT_EQ(form()->txtPic5->text(), u8("100"));
+  QTest::keyClicks(form()->txtPic5, QStringLiteral("30"));  // replaces the selected text
+  EXPECT_EQ(form()->txtPic5->text(), u8("30"));
+  click("cmdOkpic5");
+
+  EXPECT_EQ(shownPanel(), u8("pic1"));
+  EXPECT_EQ(owari.gold, 70);
+  EXPECT_GT(owari.power, power);
+  EXPECT_EQ(owari.morale, morale + 1);
+  ProvincePanel* panel = form()->provincePanel(1);
+  EXPECT_EQ(panel->lblKin->text(), u8("70"));
+  EXPECT_EQ(panel->lblKokuryoku->text(), QString::number(owari.power));
+  EXPECT_EQ(panel->lblMindo->text(), QString::number(owari.morale));
+  EXPECT_TRUE(form()->lblMsg2->isVisible());
+  EXPECT_FALSE(form()->lblMsg2->text().isEmpty());
+  EXPECT_FALSE(form()->mnuIninKaijyo->menuAction()->isEnabled());
+  EXPECT_TRUE(game().state.orderCompleted);
+  EXPECT_TRUE(form()->lblPic2->text().isEmpty());
+}
+
+TEST_F(UiTest, RefusedAmountGoesBackToTheOrderPanel) {
+  startGame();
+  nextPositionPlays(1);
+  click("cmdOk");
+  click("cmdSeiji");
+  click("cmdKokuryoku");
+  form()->txtPic5->setText(QStringLiteral("500"));
+  click("cmdOkpic5");
+  ASSERT_FALSE(boxes.empty());
+  EXPECT_EQ(shownPanel(), u8("pic2"));
+  EXPECT_EQ(game().state.provinces[1].gold, 10);
+}
+
+TEST_F(UiTest, ProvincePanelsOpenAndClose) {
+  startGame();
+  ProvincePanel* p3 = form()->provincePanel(3);
+  EXPECT_EQ(p3->height(), 49);
+  QTest::mouseClick(p3->lblNum, Qt::LeftButton);
+  EXPECT_EQ(p3->height(), 113);
+  EXPECT_TRUE(p3->lblHei->isVisible());
+  QTest::mouseClick(p3->lblKuni, Qt::LeftButton);
+  EXPECT_EQ(p3->height(), 49);
+  QTest::mouseClick(p3->lblRyoshu, Qt::LeftButton);  // other labels do nothing
+  EXPECT_EQ(p3->height(), 49);
+
+  QTest::mouseClick(form()->provincePanel(2)->lblKuni, Qt::LeftButton);
+  form()->mnuOpen->trigger();
+  for (int p = 1; p <= 10; ++p) {
+    EXPECT_EQ(form()->provincePanel(p)->size(), QSize(129, 113)) << p;
+  }
+  EXPECT_FALSE(form()->mnuOpen->isEnabled());
+  EXPECT_TRUE(form()->mnuClose->isEnabled());
+  form()->mnuClose->trigger();
+  for (int p = 1; p <= 10; ++p) {
+    EXPECT_EQ(form()->provincePanel(p)->size(), QSize(129, 49)) << p;
+  }
+  EXPECT_FALSE(form()->mnuClose->isEnabled());
+  EXPECT_TRUE(form()->mnuOpen->isEnabled());
+}
+
+TEST_F(UiTest, HelpPanelsAndTheirMenuItems) {
+  startGame();
+  QWidget* panel = control<QWidget>("PicPic");
+  QAction* item = control<QAction>("mnuHelpKuni");
+  panel->findChild<QPushButton*>(QStringLiteral("cmdPicPicClose"))->click();
+  EXPECT_FALSE(panel->isVisible());
+  EXPECT_TRUE(item->isEnabled());
+  item->trigger();
+  EXPECT_TRUE(panel->isVisible());
+  EXPECT_FALSE(item->isEnabled());
+
+  form()->mnuHP->trigger();
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_TRUE(opened[0].toString().endsWith(QStringLiteral("README.md")));
+}
+
+TEST_F(UiTest, ScrollingToAProvince) {
+  startGame();
+  EXPECT_EQ(form()->mapLeftTwips(), 120);
+  EXPECT_EQ(form()->mapTopTwips(), 120);
+  // Upper left: the map goes to offset 0, 0.
+  form()->scrollToProvince(9);
+  EXPECT_EQ(form()->mapLeftTwips(), 0);
+  EXPECT_EQ(form()->mapTopTwips(), 0);
+  // Lower down: the panel comes 3000 twips below the window's top.
+  form()->scrollToProvince(10);
+  EXPECT_EQ(form()->mapTopTwips(), 3000 - 6600);
+  EXPECT_EQ(form()->VScroll1->value(), 3600);
+  QWidget* surface = control<QWidget>("Picture1");
+  EXPECT_EQ(surface->y(), -240);
+  // The window is wider than the map: a panel right of 3000 twips puts the bar at its maximum.
+  form()->scrollToProvince(3);
+  EXPECT_EQ(form()->mapLeftTwips(), form()->horizontalRange().maximum);
+  // The bar moves the map.
+  form()->VScroll1->setValue(1500);
+  EXPECT_EQ(form()->mapTopTwips(), -1500);
+}
+
+TEST(ScrollMath, HoldsTheValueInsideTheRange) {
+  const ScrollRange down = scrollRangeFor(9000, 19000);
+  EXPECT_EQ(down.maximum, -10000);
+  EXPECT_EQ(down.largeChange, 9000);
+  EXPECT_EQ(down.smallChange, 450);
+  EXPECT_EQ(scrollValueToShow(13000, down), -10000);  // exactly the maximum
+  EXPECT_EQ(scrollValueToShow(15000, down), -10000);  // beyond it
+  EXPECT_EQ(scrollValueToShow(6000, down), -3000);
+  EXPECT_EQ(scrollValueToShow(2000, down), 0);
+  const ScrollRange wide = scrollRangeFor(13500, 13000);
+  EXPECT_EQ(wide.maximum, 500);
+  EXPECT_EQ(scrollValueToShow(2000, wide), 0);
+  EXPECT_EQ(scrollValueToShow(3000, wide), 500);
+  EXPECT_EQ(scrollRangeFor(9675, 19000).smallChange, 484);  // 483.75
+}
+
+}  // namespace
+}  // namespace velmora::ui::test

@@ -1,0 +1,141 @@
+#include <QLabel>
+
+#include "ui/province_panel.h"
+#include "ui_fixture.h"
+
+namespace velmora::ui::test {
+namespace {
+
+QColor background(QWidget* w) { return w->palette().color(QPalette::Window); }
+
+TEST_F(UiTest, SettingsDialogComesFirstWithItsDefaults) {
+  app->start();
+  SettingsDialog* dialog = app->settingsDialog();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(form(), nullptr);
+  EXPECT_EQ(dialog->windowTitle(), u8("設定画面"));
+  EXPECT_TRUE(dialog->Option1[2]->isChecked());
+  EXPECT_FALSE(dialog->Check1->isChecked());
+  EXPECT_EQ(dialog->Text1->text(), u8("織田"));
+  EXPECT_TRUE(dialog->Command1->isDefault());
+  EXPECT_EQ(dialog->Command1->text(), u8("ＯＫですか"));
+  EXPECT_TRUE(game().state.autoAdvance);  // the dialog's loading allows the automatic turn
+  EXPECT_FALSE(game().state.firstStart);
+}
+
+TEST_F(UiTest, EnterInTheHouseBoxConfirmsAndOpensTheMainWindow) {
+  app->start();
+  SettingsDialog* dialog = app->settingsDialog();
+  dialog->Option1[0]->setChecked(true);
+  QTest::keyClick(dialog->Text1, Qt::Key_Return);
+  ASSERT_NE(form(), nullptr);
+  EXPECT_TRUE(form()->isVisible());
+  EXPECT_EQ(form()->objectName(), u8("Form1"));
+  EXPECT_EQ(form()->windowTitle(), u8("1年目の春"));
+  EXPECT_EQ(form()->lblMsg->text(), u8("1年目、春です"));
+  EXPECT_TRUE(form()->lblOk->isVisible());
+  EXPECT_EQ(game().state.playerHouse, "織田");
+  EXPECT_DOUBLE_EQ(game().state.messageWait, 0.1);
+
+  // Every panel is filled; the player's province alone is highlighted.
+  for (int p = 1; p <= 10; ++p) {
+    const Province& pr = game().state.provinces[p];
+    ProvincePanel* panel = form()->provincePanel(p);
+    EXPECT_EQ(panel->lblNum->text(), QString::number(p));
+    EXPECT_EQ(panel->lblKuni->text(), qs(pr.name));
+    EXPECT_EQ(panel->lblRyoshu->text(), qs(pr.lord));
+    EXPECT_EQ(panel->lblKokuryoku->text(), QString::number(pr.power));
+    EXPECT_EQ(panel->lblBusou->text(), QString::number(pr.arms));
+    const QColor expected =
+        p == 1 ? QColor(255, 192, 128) : qApp->palette().color(QPalette::Button);
+    EXPECT_EQ(background(panel->lblNum), expected) << p;
+    EXPECT_EQ(background(panel->lblKuni), expected) << p;
+  }
+  EXPECT_EQ(form()->provincePanel(10)->lblKuni->text(), u8("京"));
+  EXPECT_FALSE(form()->lblMsgKome->text().isEmpty());
+  EXPECT_FALSE(form()->lblMsgBuki->text().isEmpty());
+  EXPECT_FALSE(form()->lblMsgHei->text().isEmpty());
+
+  // The game waits for the first press: both timers off, the message panel shown.
+  EXPECT_FALSE(form()->tmrOkclick->isActive());
+  EXPECT_FALSE(form()->tmrOk->isActive());
+  EXPECT_EQ(shownPanel(), u8("pic1"));
+  EXPECT_FALSE(form()->mnuIninKaijyo->menuAction()->isEnabled());
+  EXPECT_TRUE(form()->mnuOpen->isEnabled());
+  EXPECT_TRUE(form()->mnuClose->isEnabled());
+  for (const char* item : {"mnuHelpKuni", "mnuHelpNation", "mnuButton", "mnuHelpSuuti"}) {
+    EXPECT_FALSE(control<QAction>(item)->isEnabled()) << item;
+  }
+  for (const char* panel : {"PicPic", "Picture2", "Picture3", "picCur"}) {
+    EXPECT_TRUE(control<QWidget>(panel)->isVisible()) << panel;
+  }
+}
+
+TEST_F(UiTest, EmptyHouseNameWatchesOnly) {
+  startGame(QString());
+  EXPECT_EQ(game().state.playerHouse, "*");
+  for (int p = 1; p <= 10; ++p) {
+    EXPECT_NE(background(form()->provincePanel(p)->lblNum), QColor(255, 192, 128)) << p;
+  }
+}
+
+TEST_F(UiTest, ClosingTheDialogAtStartUpOpensNoGame) {
+  app->start();
+  QTest::keyClick(app->settingsDialog(), Qt::Key_Escape);  // no Cancel: Escape does nothing
+  ASSERT_NE(app->settingsDialog(), nullptr);
+  EXPECT_TRUE(app->settingsDialog()->isVisible());
+  app->settingsDialog()->close();
+  EXPECT_FALSE(app->settingsDialog()->isVisible());
+  EXPECT_EQ(form(), nullptr);
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(UiTest, ResetAsksFirstAndCancelKeepsTheChoice) {
+  app->start();
+  SettingsDialog* dialog = app->settingsDialog();
+  dialog->Text1->setText(u8("武田"));
+  dialog->Option1[3]->setChecked(true);
+  dialog->Check1->setChecked(true);
+  EXPECT_TRUE(game().state.enterAdvance);  // the box's change is taken at once
+
+  answers = {BoxResult::Cancel};
+  dialog->Command2->click();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "初期設定に戻します。\nよろしいですか?");
+  EXPECT_EQ(boxes[0].buttons, BoxButtons::OkCancel);
+  EXPECT_EQ(dialog->Text1->text(), u8("武田"));
+  EXPECT_TRUE(dialog->Option1[3]->isChecked());
+
+  dialog->Command2->click();  // answered OK
+  EXPECT_EQ(dialog->Text1->text(), u8("織田"));
+  EXPECT_TRUE(dialog->Option1[2]->isChecked());
+  EXPECT_FALSE(dialog->Check1->isChecked());
+  EXPECT_FALSE(game().state.enterAdvance);
+
+  dialog->cmdSetGameHelp->click();
+  ASSERT_EQ(boxes.size(), 3u);
+  EXPECT_EQ(boxes[2].text, "ボタン、チェックボックスを選ぶときテンキーでも選べます");
+  EXPECT_EQ(boxes[2].caption, "Velmora");
+}
+
+TEST_F(UiTest, SettingsFromTheMenuChangeTheRunningGame) {
+  startGame();
+  game().state.year = 3;
+  form()->mnuSettei->trigger();
+  SettingsDialog* dialog = app->settingsDialog();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_FALSE(dialog->isModal());
+  EXPECT_EQ(dialog->Text1->text(), u8("織田"));
+  EXPECT_TRUE(dialog->Option1[0]->isChecked());
+  dialog->Text1->setText(u8("武田"));
+  dialog->Check1->setChecked(true);
+  MainWindow* before = form();
+  dialog->Command1->click();
+  EXPECT_EQ(form(), before);  // no new window, no new game
+  EXPECT_EQ(game().state.year, 3);
+  EXPECT_EQ(game().state.playerHouse, "武田");
+  EXPECT_FALSE(game().state.autoAdvance);
+}
+
+}  // namespace
+}  // namespace velmora::ui::test

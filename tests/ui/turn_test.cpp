@@ -1,0 +1,172 @@
+#include <sys/resource.h>
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTimer>
+#include <QWindow>
+#include <chrono>
+
+#include "ui/engine_gate.h"
+#include "ui/event_window.h"
+#include "ui_fixture.h"
+
+namespace velmora::ui::test {
+namespace {
+
+double processorSeconds() {
+  rusage use{};
+  getrusage(RUSAGE_SELF, &use);
+  return use.ru_utime.tv_sec + use.ru_utime.tv_usec / 1e6 + use.ru_stime.tv_sec +
+         use.ru_stime.tv_usec / 1e6;
+}
+
+TEST_F(UiTest, HoldShowsTheLineAndLetsNothingElseRun) {
+  startGame();
+  int ticks = 0;
+  QTimer timer;
+  timer.setInterval(1);
+  QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+  timer.start();
+  // Enter typed before the hold waits in the queue until the hold is over.
+  game().state.playerHouse = "*";
+  game().state.autoAdvance = false;
+  QCoreApplication::postEvent(form()->windowHandle(),
+                              new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+
+  const auto start = std::chrono::steady_clock::now();
+  const double cpu = processorSeconds();
+  app->port().showLine1("3 遠江 今川", 0.3);
+  const double held =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double used = processorSeconds() - cpu;
+
+  EXPECT_EQ(form()->lblMsg->text(), u8("3 遠江 今川"));
+  EXPECT_GE(held, 0.3);
+  EXPECT_EQ(ticks, 0);
+  EXPECT_EQ(game().state.orderPosition, 1);
+  EXPECT_LT(used, 0.1);  // it sleeps, it does not spin
+
+  QTest::qWait(30);
+  EXPECT_GT(ticks, 0);
+  EXPECT_EQ(game().state.orderPosition, 2);  // the queued Enter pressed OK afterwards
+}
+
+TEST_F(UiTest, LinesTwoAndThreeComeAndGo) {
+  startGame();
+  app->port().showLine2("二行目", 0);
+  app->port().showLine3("三行目", 0);
+  EXPECT_TRUE(form()->lblMsg2->isVisible());
+  EXPECT_TRUE(form()->lblMsg3->isVisible());
+  EXPECT_EQ(form()->lblMsg->text(), u8("1年目、春です"));  // line 1 keeps its text
+  app->port().showLine1("一行目", 0);
+  EXPECT_FALSE(form()->lblMsg2->isVisible());
+  EXPECT_FALSE(form()->lblMsg3->isVisible());
+  // A line sizes itself to its text.
+  EXPECT_GE(form()->lblMsg3->width(), form()->lblMsg3->sizeHint().width());
+}
+
+TEST_F(UiTest, NoPressStartsWhileAnotherHandlerRuns) {
+  startGame();
+  int positionInside = 0;
+  bool tickRan = true;
+  app->gate().runPlayer([&] {
+    form()->cmdOk->click();  // waits for this handler to end
+    positionInside = game().state.orderPosition;
+    tickRan = app->gate().runTick([] {});
+  });
+  EXPECT_EQ(positionInside, 1);
+  EXPECT_FALSE(tickRan);
+  EXPECT_EQ(game().state.orderPosition, 2);  // the press came afterwards
+}
+
+TEST_F(UiTest, EnterOnTheMessagePanelPressesOkOnceUntilTheLockClears) {
+  startGame();
+  game().state.autoAdvance = false;
+  game().state.playerHouse = "*";
+  QWindow* window = form()->windowHandle();
+  QTest::keyClick(window, Qt::Key_Return);
+  EXPECT_EQ(game().state.orderPosition, 2);
+  EXPECT_EQ(game().okLock, 1);
+  QTest::keyClick(window, Qt::Key_Enter, Qt::KeypadModifier);  // a queued repeat
+  EXPECT_EQ(game().state.orderPosition, 2);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return game().okLock == 0; }, 1000));
+  QTest::keyClick(window, Qt::Key_Return);
+  EXPECT_EQ(game().state.orderPosition, 3);
+}
+
+TEST_F(UiTest, ComputerTurnRunsByItselfToTheEndOfTheTurn) {
+  startGame(QStringLiteral("*"));
+  click("cmdOk");
+  EXPECT_TRUE(QTest::qWaitFor([this] { return game().state.orderPosition == 11; }, 10000));
+  QTest::qWait(30);
+  EXPECT_FALSE(form()->tmrOkclick->isActive());
+  EXPECT_TRUE(form()->lblOk->isVisible());
+  click("cmdOk");  // ends the turn only
+  EXPECT_EQ(form()->windowTitle(), u8("1年目の夏"));
+  EXPECT_EQ(game().state.orderPosition, 1);
+  EXPECT_EQ(form()->lblMsg->text(), u8("1年目の夏です"));
+}
+
+TEST_F(UiTest, QuitDeclinedKeepsTheWindow) {
+  startGame();
+  answers = {BoxResult::Cancel, BoxResult::Cancel};
+  form()->close();
+  EXPECT_TRUE(form()->isVisible());
+  EXPECT_FALSE(terminated);
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].text, "セーブして終了しますか?");
+  EXPECT_EQ(boxes[0].caption, "Velmora");
+  EXPECT_EQ(boxes[0].defaultButton, BoxResult::Ok);
+  EXPECT_EQ(boxes[1].text, "終了します。よろしいですか?");
+
+  // From the menu, outside the turn's start: Cancel is the default, and nothing is saved.
+  game().state.turnStart = false;
+  boxes.clear();
+  answers = {BoxResult::Cancel, BoxResult::Cancel};
+  control<QAction>("mnuEnd")->trigger();
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].defaultButton, BoxResult::Cancel);
+  EXPECT_FALSE(terminated);
+
+  answers = {BoxResult::Cancel, BoxResult::Ok};
+  form()->close();
+  EXPECT_TRUE(terminated);
+  EXPECT_TRUE(game().ended);
+  EXPECT_FALSE(form()->isVisible());
+  // After the end nothing of the game runs any more.
+  const int position = game().state.orderPosition;
+  form()->cmdOk->click();
+  EXPECT_EQ(game().state.orderPosition, position);
+}
+
+TEST(EventWindowTest, OkRunsTheGameStepBeforeClosingAndTheCloseBoxIsRefused) {
+  bool visibleAtOk = false;
+  int listAtOk = 0;
+  EventWindow* window = nullptr;
+  EventWindow w(
+      {"「豊作」です", "尾張で豊作「12」増えました"},
+      [&] {
+        visibleAtOk = window->isVisible();
+        listAtOk = window->lst->count();
+      },
+      nullptr);
+  window = &w;
+  EXPECT_EQ(w.windowTitle(), u8("イベント"));
+  EXPECT_TRUE(w.Command1->isDefault());
+  bool refused = false;
+  QTimer::singleShot(0, &w, [&] {
+    w.close();
+    QTest::keyClick(&w, Qt::Key_Escape);
+    refused = w.isVisible();
+    QTest::keyClick(w.Command1, Qt::Key_Return);  // the default button
+  });
+  w.exec();
+  EXPECT_TRUE(refused);
+  EXPECT_TRUE(visibleAtOk);
+  EXPECT_EQ(listAtOk, 2);
+  EXPECT_EQ(w.lst->count(), 0);
+  EXPECT_FALSE(w.isVisible());
+}
+
+}  // namespace
+}  // namespace velmora::ui::test

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "ui/game_app.h"
+#include "ui/main_window.h"
+#include "ui/settings_dialog.h"
+
+namespace velmora::ui::test {
+
+// The whole program without a display: boxes are answered by the test, the end of the program
+// and the browser are only recorded.
+class UiTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app = std::make_unique<GameApp>();
+    app->port().setBoxHandler([this](QWidget*, const MessageBoxRequest& box) {
+      boxes.push_back(box);
+      if (answers.empty()) return BoxResult::Ok;
+      BoxResult answer = answers.front();
+      answers.pop_front();
+      return answer;
+    });
+    app->port().setTerminateAction([this] { terminated = true; });
+    app->port().setUrlOpener([this](const QUrl& url) { opened.push_back(url); });
+  }
+
+  void TearDown() override { app.reset(); }
+
+  // Start-up with the house given and the fastest messages; holds are then switched off.
+  void startGame(const QString& house = QString::fromUtf8("織田")) {
+    app->start();
+    SettingsDialog* dialog = app->settingsDialog();
+    ASSERT_NE(dialog, nullptr);
+    dialog->Text1->setText(house);
+    dialog->Option1[0]->setChecked(true);
+    dialog->Command1->click();
+    ASSERT_NE(app->mainWindow(), nullptr);
+    game().state.messageWait = 0;
+  }
+
+  Game& game() { return app->game(); }
+  MainWindow* form() { return app->mainWindow(); }
+
+  template <typename T = QPushButton>
+  T* control(const char* name) {
+    T* w = form()->findChild<T*>(QLatin1String(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+
+  void click(const char* name) {
+    QPushButton* b = control(name);
+    ASSERT_NE(b, nullptr);
+    ASSERT_TRUE(b->isVisible()) << name << " is not visible";
+    b->click();
+  }
+
+  // The panel now shown, by its name (exactly one of pic1 .. pic7).
+  QString shownPanel() {
+    QString shown;
+    for (const char* name : {"pic1", "pic2", "pic3", "pic4", "pic5", "pic6", "pic7"}) {
+      QWidget* panel = form()->findChild<QWidget*>(QLatin1String(name));
+      if (panel && panel->isVisible()) {
+        EXPECT_TRUE(shown.isEmpty()) << "two panels shown: " << shown.toStdString() << ", " << name;
+        shown = QLatin1String(name);
+      }
+    }
+    return shown;
+  }
+
+  // Lets the next press play the player's province p straight away.
+  void nextPositionPlays(int p) {
+    game().state.orderPosition = 2;
+    game().state.playOrder[2] = p;
+  }
+
+  std::unique_ptr<GameApp> app;
+  std::vector<MessageBoxRequest> boxes;
+  std::deque<BoxResult> answers;
+  std::vector<QUrl> opened;
+  bool terminated = false;
+};
+
+inline QString u8(const char* s) { return QString::fromUtf8(s); }
+
+}  // namespace velmora::ui::test

@@ -1,0 +1,35 @@
+#include "ui/engine_gate.h"
+
+namespace velmora::ui {
+
+bool EngineGate::runTick(const std::function<void()>& handler) {
+  if (busy() || g_.ended) return false;
+  runNow(handler);
+  return true;
+}
+
+void EngineGate::runPlayer(std::function<void()> handler) {
+  if (g_.ended) return;
+  if (busy()) {
+    waiting_.push_back(std::move(handler));
+    return;
+  }
+  runNow(handler);
+}
+
+void EngineGate::runNow(const std::function<void()>& handler) {
+  ++depth_;
+  handler();
+  --depth_;
+  // Presses that came in while the handler ran, in the order they came.
+  while (depth_ == 0 && !waiting_.empty() && !g_.ended) {
+    std::function<void()> next = std::move(waiting_.front());
+    waiting_.pop_front();
+    ++depth_;
+    next();
+    --depth_;
+  }
+  if (g_.ended) waiting_.clear();
+}
+
+}  // namespace velmora::ui

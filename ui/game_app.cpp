@@ -1,0 +1,98 @@
+#include "ui/game_app.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QWindow>
+
+#include "core/scenario.h"
+#include "ui/main_keys.h"
+#if __has_include("ui/nation_window.h")
+#include "ui/nation_window.h"
+#endif
+#include "ui/main_window.h"
+#include "ui/settings_dialog.h"
+
+namespace velmora::ui {
+
+GameApp::GameApp() : rng_(0), game_(port_, rng_), gate_(game_) {
+  game_.saveDirectory = QCoreApplication::applicationDirPath().toStdString();
+  port_.attachGame(&game_);
+}
+
+GameApp::~GameApp() {
+  if (keys_) qApp->removeEventFilter(keys_.get());
+  if (settings_) delete settings_;
+}
+
+void GameApp::start() { openSettings(); }
+
+void GameApp::openSettings() {
+  if (settings_) {
+    settings_->raise();
+    settings_->activateWindow();
+    return;
+  }
+  settings_ = new SettingsDialog(game_, port_, form_.get());
+  connect(settings_, &SettingsDialog::confirmed, this, &GameApp::settingsConfirmed);
+  connect(settings_, &QDialog::finished, this, [this](int result) {
+    settings_->deleteLater();
+    // At start-up the dialog is the only window: closing it ends the program.
+    if (result == QDialog::Rejected && !form_) QCoreApplication::quit();
+  });
+  settings_->show();
+}
+
+#if __has_include("ui/nation_window.h")
+void GameApp::openNationWindow() {
+  if (nation_) {
+    nation_->raise();
+    nation_->activateWindow();
+    return;
+  }
+  auto* window = new NationWindow(
+      game_, [this](int p) { form_->scrollToProvince(p); }, form_.get());
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  nation_ = window;
+  window->show();
+}
+
+void GameApp::openNationWindowModal() {
+  NationWindow window(
+      game_, [this](int p) { form_->scrollToProvince(p); }, form_.get());
+  window.exec();
+}
+#else
+// Until the nation window is built, its menu item and button do nothing.
+void GameApp::openNationWindow() {}
+void GameApp::openNationWindowModal() {}
+#endif
+
+void GameApp::settingsConfirmed() {
+  if (form_) {
+    port_.bringMainWindowToFront();
+    return;
+  }
+  openMainWindow();
+}
+
+void GameApp::openMainWindow() {
+  form_ = std::make_unique<MainWindow>(game_, port_, gate_);
+  form_->openSettings = [this] { openSettings(); };
+  form_->openNationWindow = [this] { openNationWindow(); };
+  form_->openNationWindowModal = [this] { openNationWindowModal(); };
+  port_.attach(form_.get());
+  keys_ = std::make_unique<MainKeys>(game_, gate_, form_.get());
+  qApp->installEventFilter(keys_.get());
+  form_->show();
+  // The first line is held on screen: let the window appear before it is written.
+  QElapsedTimer waited;
+  waited.start();
+  while (form_->windowHandle() && !form_->windowHandle()->isExposed() && waited.elapsed() < 1000) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+  }
+  rng_.reseed(seedFromTimeOfDay());
+  gate_.runPlayer([this] { openGame(game_); });
+}
+
+}  // namespace velmora::ui

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+#include "core/game.h"
+#include "core/random.h"
+#include "ui/engine_gate.h"
+#include "ui/qt_port.h"
+#include "ui/settings_dialog.h"
+
+namespace velmora::ui {
+
+class MainKeys;
+class MainWindow;
+
+// The program: the one game, its screen and its windows. Starts with the settings dialog;
+// its first OK opens the main window and a new game.
+class GameApp : public QObject {
+ public:
+  GameApp();
+  ~GameApp() override;
+
+  void start();
+
+  Game& game() { return game_; }
+  QtPort& port() { return port_; }
+  EngineGate& gate() { return gate_; }
+  MainWindow* mainWindow() const { return form_.get(); }
+  SettingsDialog* settingsDialog() const { return settings_; }
+
+  // Opens the settings dialog, or raises it when it is open.
+  void openSettings();
+  // The nation information window: from the menu without blocking (one at a time, raised
+  // when open), from the help panel modally.
+  void openNationWindow();
+  void openNationWindowModal();
+
+ private:
+  void settingsConfirmed();
+  void openMainWindow();
+
+  QtPort port_;
+  SeededRandom rng_;
+  Game game_;
+  EngineGate gate_;
+  std::unique_ptr<MainWindow> form_;
+  std::unique_ptr<MainKeys> keys_;
+  QPointer<SettingsDialog> settings_;
+  QPointer<QDialog> nation_;
+};
+
+}  // namespace velmora::ui

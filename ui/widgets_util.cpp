@@ -1,0 +1,27 @@
+#include "ui/widgets_util.h"
+
+#include "ui/twips.h"
+
+namespace velmora::ui {
+
+void setBackground(QWidget* w, const QColor& colour) {
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::Window, colour);
+  w->setPalette(pal);
+  w->setAutoFillBackground(true);
+}
+
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
+                 int width, int height) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  if (width > 0 && height > 0) {
+    label->setGeometry(twRect(left, top, width, height));
+  } else {
+    label->move(tw(left), tw(top));
+    label->adjustSize();
+  }
+  return label;
+}
+
+}  // namespace velmora::ui

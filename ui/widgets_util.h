@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QString>
+#include <QWidget>
+#include <string>
+
+namespace velmora::ui {
+
+inline QString qs(const std::string& s) { return QString::fromStdString(s); }
+inline std::string ss(const QString& s) { return s.toStdString(); }
+
+// Fills the widget's background with a colour of its own.
+void setBackground(QWidget* w, const QColor& colour);
+
+// A child label at a place given in twips; width and height 0 let it size itself to its text.
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
+                 int width = 0, int height = 0);
+
+// A label that reports clicks (the province panels' number and name).
+class ClickableLabel : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+
+ signals:
+  void clicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override {
+    if (e->button() == Qt::LeftButton) emit clicked();
+    QLabel::mousePressEvent(e);
+  }
+};
+
+}  // namespace velmora::ui

@@ -121,6 +121,26 @@ int virtualKeyCode(const QKeyEvent& event) {
   return virtualKeyCode(event.key(), event.modifiers());
 }
 
+bool isKeypadNavigation(int qtKey, Qt::KeyboardModifiers modifiers) {
+  if (!modifiers.testFlag(Qt::KeypadModifier)) return false;
+  switch (qtKey) {
+    case Qt::Key_Insert:
+    case Qt::Key_End:
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+    case Qt::Key_Left:
+    case Qt::Key_Clear:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+    case Qt::Key_Delete:
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool isModifierKey(int qtKey) {
   switch (qtKey) {
     case Qt::Key_Shift:

@@ -25,6 +25,10 @@ inline constexpr int kF1 = 112;
 int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
 int virtualKeyCode(const QKeyEvent& event);
 
+// A keypad key sent with Num Lock off (keypad 2 as Down, keypad 1 as End ...): the game reads
+// it as the keypad digit, so it must not act as a cursor key on the controls as well.
+bool isKeypadNavigation(int qtKey, Qt::KeyboardModifiers modifiers);
+
 // Shift, Control, Alt and the like pressed on their own.
 bool isModifierKey(int qtKey);
 

@@ -34,6 +34,9 @@ void GameApp::openSettings() {
     return;
   }
   settings_ = new SettingsDialog(game_, port_, form_.get());
+  // Its keyboard goes with it: a child of the dialog, removed from the application with it.
+  qApp->installEventFilter(
+      new SettingsKeys(game_, gate_, settings_, [this] { return form_ != nullptr; }));
   connect(settings_, &SettingsDialog::confirmed, this, &GameApp::settingsConfirmed);
   connect(settings_, &QDialog::finished, this, [this](int result) {
     settings_->deleteLater();

@@ -1,40 +1,193 @@
 #include "ui/main_keys.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QWindow>
 
+#include "core/messages.h"
 #include "core/turn_cycle.h"
 #include "ui/engine_gate.h"
+#include "ui/key_codes.h"
 #include "ui/main_window.h"
+#include "ui/settings_dialog.h"
 
 namespace velmora::ui {
+
+namespace {
+
+// A cursor wraps round: below the first place to the last, past the last to the first.
+int wrapped(int value, int count) {
+  if (value < 0) return count - 1;
+  if (value > count - 1) return 0;
+  return value;
+}
+
+// The keypad digit 0..9 of a key code, or -1.
+int keypadDigit(int code) {
+  return code >= vk::kNumpad0 && code <= vk::kNumpad0 + 9 ? code - vk::kNumpad0 : -1;
+}
+
+bool isKeyPress(QObject* obj, QEvent* e, QWidget* window) {
+  return e->type() == QEvent::KeyPress && window && obj->isWindowType() &&
+         obj == window->windowHandle();
+}
+
+}  // namespace
+
+int amountCursorStep(Game& g, int direction) {
+  if (g.state.orderJustStarted) g.amountCursor = 0;
+  const int focused = g.amountCursor;
+  g.amountCursor = wrapped(g.amountCursor + direction, 3);
+  g.state.orderJustStarted = false;
+  return focused;
+}
+
+int targetCursorStep(Game& g, int direction, int count) {
+  if (g.state.orderJustStarted) g.targetCursor = 0;
+  g.state.orderJustStarted = false;
+  if (count < 1) return -1;
+  // A cursor left from an earlier, longer list is held to this one's bounds.
+  g.targetCursor = wrapped(g.targetCursor + direction, count);
+  return g.targetCursor;
+}
 
 MainKeys::MainKeys(Game& g, EngineGate& gate, MainWindow* form, QObject* parent)
     : QObject(parent), g_(g), gate_(gate), form_(form) {}
 
 bool MainKeys::eventFilter(QObject* obj, QEvent* e) {
-  if (e->type() != QEvent::KeyPress || !form_ || !obj->isWindowType() ||
-      obj != form_->windowHandle()) {
-    return QObject::eventFilter(obj, e);
-  }
+  if (!isKeyPress(obj, e, form_)) return QObject::eventFilter(obj, e);
   auto* key = static_cast<QKeyEvent*>(e);
   return mainWindowKey(key->key(), key->modifiers());
 }
 
+bool MainKeys::press(const char* button) {
+  if (auto* b = form_->findChild<QPushButton*>(QLatin1String(button))) b->click();
+  return true;
+}
+
 bool MainKeys::mainWindowKey(int key, Qt::KeyboardModifiers modifiers) {
   // Modifier keys alone and Alt combinations belong to the menu bar.
-  if (key == Qt::Key_Alt || key == Qt::Key_AltGr || key == Qt::Key_Control ||
-      key == Qt::Key_Shift || key == Qt::Key_Meta || (modifiers & Qt::AltModifier)) {
-    return false;
-  }
+  if (isModifierKey(key) || (modifiers & Qt::AltModifier)) return false;
+  const int code = virtualKeyCode(key, modifiers);
+  const int digit = keypadDigit(code);
+  // A key that did something is used up: the panel it opened must not receive it too (keypad
+  // 3 choosing 兵増強 would otherwise type 3 over the amount just filled in). A keypad key
+  // with Num Lock off is a navigation key to the controls, so it never reaches them either.
+  bool used = isKeypadNavigation(key, modifiers);
+
+  // 1. The message panel: any key arms the Enter lock, Enter presses OK.
   if (g_.currentPanel == Panel::Message) {
-    // Any key arms the Enter lock; Enter presses OK and then locks out the key repeats queued
-    // meanwhile. No key reaches a control of the message panel.
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const bool enter = code == vk::kEnter;
     gate_.runPlayer([this, enter] { keyOnMessagePanel(g_, enter); });
-    return true;
+    used = used || enter;
   }
-  return false;
+  if (!form_ || g_.ended) return true;
+
+  // 2. The order panel; nothing else is looked at.
+  if (g_.currentPanel == Panel::Order) {
+    switch (digit) {
+      case 1:
+        return press("cmdGunji");
+      case 2:
+        return press("cmdSeiji");
+      case 3:
+        return press("cmdNothing");
+      case 4:
+        form_->scrollToProvince(g_.state.currentProvince);
+        return true;
+      default:
+        return used;
+    }
+  }
+
+  // 3. Military orders.
+  if (g_.currentPanel == Panel::Military) {
+    static const char* const kButtons[] = {"cmdIdo", "cmdSento", "cmdHeizokyo", "cmdBusouzokyo",
+                                           "cmdReturnGunji"};
+    if (digit >= 1 && digit <= 5) used = press(kButtons[digit - 1]);
+  }
+
+  // 4. Political orders; nothing else is looked at.
+  if (g_.currentPanel == Panel::Political) {
+    static const char* const kButtons[] = {"cmdKokuryoku", "cmdMachi", "cmdSiro",
+                                           "cmdUri",       "cmdKai",   "cmdReturnSeiji"};
+    if (digit >= 1 && digit <= 6) return press(kButtons[digit - 1]);
+    return used;
+  }
+
+  // 5. The amount, target and delegation panels; on the others the key goes nowhere.
+  switch (g_.currentPanel) {
+    case Panel::Amount:
+      if (code == vk::kEnter) return press("cmdOkpic5");
+      if (code == vk::kDecimal) return press("cmdCancelpic5");
+      return used;
+    case Panel::Target:
+      if (code == vk::kEnter) return press("cmdOkpic6");
+      if (code == vk::kDecimal) return press("cmdCancelpic6");
+      if (code == vk::kDown || code == vk::kUp) {
+        QLineEdit* box = form_->txtPic6[amountCursorStep(g_, code == vk::kDown ? 1 : -1)];
+        box->setFocus();
+        box->selectAll();
+        return true;
+      }
+      if (code == vk::kLeft || code == vk::kRight) {
+        const int item = targetCursorStep(g_, code == vk::kRight ? 1 : -1, form_->lstPic6->count());
+        if (item >= 0) form_->lstPic6->setCurrentRow(item);
+        return true;
+      }
+      return used;
+    case Panel::Delegation:
+      if (code == vk::kEnter) return press("cmdOkPic7");
+      if (code == vk::kDecimal) return press("cmdCancelPic7");
+      return used;
+    default:
+      return true;
+  }
+}
+
+SettingsKeys::SettingsKeys(Game& g, EngineGate& gate, SettingsDialog* dialog,
+                           std::function<bool()> gameStarted)
+    : QObject(dialog), g_(g), gate_(gate), dialog_(dialog), gameStarted_(std::move(gameStarted)) {}
+
+bool SettingsKeys::eventFilter(QObject* obj, QEvent* e) {
+  if (!isKeyPress(obj, e, dialog_)) return QObject::eventFilter(obj, e);
+  auto* key = static_cast<QKeyEvent*>(e);
+  return settingsKey(key->key(), key->modifiers());
+}
+
+bool SettingsKeys::settingsKey(int key, Qt::KeyboardModifiers modifiers) {
+  if (isModifierKey(key) || (modifiers & Qt::AltModifier)) return false;
+  const int code = virtualKeyCode(key, modifiers);
+  const int digit = keypadDigit(code);
+  QWidget* focused = QApplication::focusWidget();
+  if (code == vk::kF1) {
+    quit();
+  } else if (digit >= 1 && digit <= 4) {
+    dialog_->Option1[digit - 1]->setChecked(true);
+  } else if (digit == 5) {
+    dialog_->Check1->toggle();
+  } else if (digit == 6) {
+    dialog_->Text1->setFocus();  // which selects its text
+  }
+  // The key goes on to the control that had the focus when it was pressed. It is used up when
+  // the focus moved (keypad 6 would type 6 into the house box it just selected) and when it
+  // is a keypad key with Num Lock off (an arrow would move the speed option just checked).
+  return !dialog_ || QApplication::focusWidget() != focused || isKeypadNavigation(key, modifiers);
+}
+
+void SettingsKeys::quit() {
+  if (gameStarted_ && gameStarted_()) {
+    gate_.runPlayer([this] { quitGame(g_); });
+    return;
+  }
+  // Before the first game there is nothing to save: asking would offer to overwrite the saved
+  // game with an empty one.
+  gate_.runPlayer([this] {
+    if (askOkCancel(g_, "終了します。よろしいですか?", BoxResult::Ok, g_.state.title)) {
+      terminateGame(g_);
+    }
+  });
 }
 
 }  // namespace velmora::ui

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
 #include "core/game.h"
 
@@ -9,6 +10,14 @@ namespace velmora::ui {
 
 class EngineGate;
 class MainWindow;
+class SettingsDialog;
+
+// The two cursors of the target panel. Each returns what the press acts on and then moves its
+// cursor; the first press of an order starts from the beginning.
+// Down (+1) / Up (-1): the amount box 0..2 to focus.
+int amountCursorStep(Game& g, int direction);
+// Right (+1) / Left (-1) over a list of count targets: the item to select (-1 when empty).
+int targetCursorStep(Game& g, int direction, int count);
 
 // The main window's keyboard: installed on the application, it sees every key at the main
 // window's own window object before the focused control does.
@@ -22,10 +31,33 @@ class MainKeys : public QObject {
  private:
   // Returns true when the key is used up and must not reach the focused control.
   bool mainWindowKey(int key, Qt::KeyboardModifiers modifiers);
+  // Clicks a button of the main window, as the mouse would; the key is then used up.
+  bool press(const char* button);
 
   Game& g_;
   EngineGate& gate_;
   QPointer<MainWindow> form_;
+};
+
+// The settings dialog's keyboard: F1 asks to quit, the keypad sets the choices. The keys still
+// reach the focused control afterwards, as typed.
+class SettingsKeys : public QObject {
+ public:
+  // gameStarted tells whether a game runs yet (the main window is open).
+  SettingsKeys(Game& g, EngineGate& gate, SettingsDialog* dialog,
+               std::function<bool()> gameStarted);
+
+ protected:
+  bool eventFilter(QObject* obj, QEvent* e) override;
+
+ private:
+  bool settingsKey(int key, Qt::KeyboardModifiers modifiers);
+  void quit();
+
+  Game& g_;
+  EngineGate& gate_;
+  QPointer<SettingsDialog> dialog_;
+  std::function<bool()> gameStarted_;
 };
 
 }  // namespace velmora::ui

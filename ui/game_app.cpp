@@ -7,10 +7,8 @@
 
 #include "core/scenario.h"
 #include "ui/main_keys.h"
-#if __has_include("ui/nation_window.h")
-#include "ui/nation_window.h"
-#endif
 #include "ui/main_window.h"
+#include "ui/nation_window.h"
 #include "ui/settings_dialog.h"
 
 namespace velmora::ui {
@@ -46,7 +44,6 @@ void GameApp::openSettings() {
   settings_->show();
 }
 
-#if __has_include("ui/nation_window.h")
 void GameApp::openNationWindow() {
   if (nation_) {
     nation_->raise();
@@ -65,11 +62,6 @@ void GameApp::openNationWindowModal() {
       game_, [this](int p) { form_->scrollToProvince(p); }, form_.get());
   window.exec();
 }
-#else
-// Until the nation window is built, its menu item and button do nothing.
-void GameApp::openNationWindow() {}
-void GameApp::openNationWindowModal() {}
-#endif
 
 void GameApp::settingsConfirmed() {
   if (form_) {

@@ -4,9 +4,7 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 
-#if __has_include("ui/battle_window.h")
 #include "ui/battle_window.h"
-#endif
 #include "ui/event_window.h"
 #include "ui/home_page.h"
 #include "ui/main_window.h"
@@ -242,7 +240,6 @@ void QtPort::removeDelegationLine(int index) {
     delete form_->lstPic7->takeItem(index);
 }
 
-#if __has_include("ui/battle_window.h")
 void QtPort::openBattleWindow() {
   if (terminated_ || game_ == nullptr) return;
   // Its loading starts the battle; the settlement closes it and exec() returns.
@@ -263,12 +260,6 @@ void QtPort::refreshBattle() {
 void QtPort::closeBattleWindow() {
   if (auto* window = qobject_cast<BattleWindow*>(battle_.data())) window->closeFromGame();
 }
-#else
-// Until the battle window is built, battles involving the player run without their window.
-void QtPort::openBattleWindow() {}
-void QtPort::refreshBattle() {}
-void QtPort::closeBattleWindow() {}
-#endif
 
 void QtPort::showEventWindow(const std::vector<std::string>& lines,
                              const std::function<void()>& onOk) {

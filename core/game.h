@@ -30,6 +30,9 @@ struct Game {
   // Where Game.dt lives: the program's own directory.
   std::filesystem::path saveDirectory;
 
+  // Set once a game has been set up; before that there is nothing to save.
+  bool started = false;
+
   // Set once the program has been told to end; nothing of the game runs afterwards.
   bool ended = false;
 };

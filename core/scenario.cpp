@@ -43,6 +43,7 @@ void newGame(Game& g) {
 
   checkAllProvinces(g);
   drawMarketPrices(g);
+  g.started = true;
 }
 
 void openGame(Game& g) {

@@ -139,7 +139,10 @@ void lockTimerTick(Game& g) {
 
 bool quitGame(Game& g) {
   const std::string& title = g.state.title;
-  if (g.state.turnStart) {
+  if (!g.started) {
+    // F1 in the settings dialog at start-up: no game exists yet, and offering to save would
+    // overwrite the last saved game with an empty one.
+  } else if (g.state.turnStart) {
     if (askOkCancel(g, "セーブして終了しますか?", BoxResult::Ok, title)) {
       if (!saveGame(g)) return false;
     }

@@ -9,6 +9,9 @@ namespace {
 // u that makes the 1..99 draw give r.
 double r99(int r) { return (r - 0.5) / 99; }
 
+// u that makes rollDie give the wanted face.
+double face(int die) { return (die - 0.5) / 6; }
+
 struct AiFixture : Fixture {
   AiFixture() : Fixture("*") { port.clear(); }
   Province& pr(int p) { return s.provinces[p]; }
@@ -253,6 +256,51 @@ TEST(ComputerTurn, AnUnknownPolicyOnlyUsesUpItsTries) {
   playComputerTurn(f.game, 7);
   EXPECT_EQ(f.port.linesOf(2), std::vector<std::string>{"何もしない"});
   EXPECT_EQ(f.rng.remaining(), 0u);
+}
+
+// Every draw of one computer turn that ends in a battle, each distinct: exchanging any two
+// steps (the two tactic choices, a die and its damage draw) changes what happens.
+TEST(ComputerTurn, AnAttackTakesItsDrawsInOneFixedOrder) {
+  AiFixture f;
+  Province& p = f.pr(9);  // 越前 (朝倉: 普通, 普通, 通常)
+  p.troops = 100;
+  p.food = 100;
+  p.gold = 100;  // no fixed response applies
+  p.arms = 55;
+  Province& t = f.pr(8);  // 北近江 (浅井: 普通, 普通, 突撃)
+  t.troops = 30;
+  t.arms = 0;
+  t.castle = 0;
+  t.gold = 50;
+  t.food = 50;
+  t.morale = 0;
+  f.rng.push({r99(10),         // main draw: the attack band of 普通
+              r99(50),         // percentChance 99
+              r99(40),         // pickEvenly: 北近江, the only enemy
+              0.1, 0.25, 0.7,  // attacker: t, d = 3 (a fresh draw), 4 射撃
+              0.9, 0.65,       // defender: t, d = 7 (the favourite 突撃)
+              face(1), 0.99,   // attacker's die and damage: band 8, h = 60, 59
+              face(2), 0.0});  // defender's die and damage: band 1, h = 20, 10
+  playComputerTurn(f.game, 9);
+  EXPECT_EQ(f.rng.remaining(), 0u);
+  EXPECT_EQ(f.port.linesOf(2),
+            (std::vector<std::string>{"越前が北近江に攻め込んだ", "越前は射撃、北近江は突撃",
+                                      "越前の勝ちです"}));
+  EXPECT_TRUE(f.port.boxes.empty());
+  const BattleState& b = f.game.battle;
+  EXPECT_EQ(b.round, 2);
+  EXPECT_EQ(b.defenderMorale, 0);  // 50 - 59
+  EXPECT_EQ(b.attackerMorale, 75 - 10);
+  EXPECT_EQ(b.fieldTroops, 95 - 9);  // 30 % of 30 kills floor(9.9)
+  EXPECT_EQ(t.lord, "朝倉");
+  EXPECT_EQ(t.troops, 12 + 86);  // 30 less floor(17.2 + 0.9) defenders stay
+  EXPECT_EQ(t.arms, 48);         // (55 x 86 + 1 x 12) / 98 = 48.39
+  EXPECT_EQ(p.troops, 5);
+  EXPECT_EQ(p.gold, 34);  // 100 - 66.5, half to even
+  EXPECT_EQ(p.food, 34);
+  EXPECT_EQ(t.gold, 29);  // 50 - 21
+  EXPECT_EQ(f.s.nations[9].tacticUses[4], 1);
+  EXPECT_EQ(f.s.nations[8].tacticUses[2], 1);
 }
 
 TEST(ComputerTurn, AFailedComputerAttackLeavesItsSurvivorsAndFiveAtHome) {

@@ -264,6 +264,16 @@ TEST(TurnCycle, QuitAtTurnStartOffersTheSaveFirst) {
   EXPECT_TRUE(f.port.terminated);
 }
 
+TEST(TurnCycle, QuitBeforeAnyGameOffersNoSave) {
+  RecordingPort port;
+  ScriptedRandom rng;
+  Game game(port, rng);
+  port.answer(BoxResult::Ok);
+  EXPECT_TRUE(quitGame(game));
+  EXPECT_EQ(port.boxTexts(), std::vector<std::string>{"終了します。よろしいですか?"});
+  EXPECT_TRUE(port.terminated);
+}
+
 TEST(TurnCycle, QuitDuringATurnNeverSaves) {
   Fixture f("*");
   f.s.turnStart = false;

@@ -14,12 +14,11 @@
 #include "core/turn_cycle.h"
 #include "ui/key_codes.h"
 #include "ui/nation_window.h"
+#include "ui/twips.h"
 
 namespace {
 
-QRect twips(int left, int top, int width, int height) {
-  return QRect(left / 15, top / 15, width / 15, height / 15);
-}
+using velmora::ui::twRect;
 
 int twipsToPixels(double twips) { return qRound(twips / 15.0); }
 
@@ -72,7 +71,7 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
   connect(quit, &QAction::triggered, this, &BattleWindow::emergencyQuit);
 
   auto* client = new QWidget(this);
-  client->setFixedSize(twips(0, 0, 5085, 5160).size());
+  client->setFixedSize(twRect(0, 0, 5085, 5160).size());
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -81,27 +80,27 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
   label(client, QStringLiteral("Label13"), QString::fromUtf8("↓自軍の態勢"),
-        twips(120, 240, 1575, kLineHeight));
+        twRect(120, 240, 1575, kLineHeight));
   const char* captions[5] = {"1.通常攻撃", "2.突撃", "3.包囲", "4.射撃", "5.防御"};
   for (int k = 0; k < 5; ++k) {
     com_[k] = new QPushButton(QString::fromUtf8(captions[k]), client);
     com_[k]->setObjectName(indexed("com", k));
-    com_[k]->setGeometry(twips(120, 600 + 480 * k, 1575, 375));
+    com_[k]->setGeometry(twRect(120, 600 + 480 * k, 1575, 375));
     connect(com_[k], &QPushButton::clicked, this, [this, k] { chooseTactic(k); });
   }
   ok_ = new QPushButton(QStringLiteral("OK"), client);
   ok_->setObjectName(QStringLiteral("cmdComOk"));
-  ok_->setGeometry(twips(120, 3000, 1575, 375));
+  ok_->setGeometry(twRect(120, 3000, 1575, 375));
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &BattleWindow::playRound);
 
   QLabel* explanation =
       label(client, QStringLiteral("Label12"),
             QString::fromUtf8("敵に損害を与える値と敵側の態勢に対する士気低下のボーナス値　　　↓"),
-            twips(1800, 120, 2175, 615));
+            twRect(1800, 120, 2175, 615));
   explanation->setWordWrap(true);
   QLabel* supply = label(client, QStringLiteral("Label14"),
-                         QString::fromUtf8("↓金、米の消費パーセント"), twips(4080, 120, 855, 615));
+                         QString::fromUtf8("↓金、米の消費パーセント"), twRect(4080, 120, 855, 615));
   supply->setWordWrap(true);
   // Three lines of the window's font would not fit these two boxes, nor two characters the
   // narrow column heads.
@@ -113,17 +112,17 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
   const char* heads[7] = {"威力", "通常", "突撃", "包囲", "射撃", "防御", "消費"};
   for (int k = 0; k < 7; ++k) {
     QLabel* head = label(client, indexed("Label11", k), QString::fromUtf8(heads[k]),
-                         twips(1800 + 360 * k, 3000, 375, 495));
+                         twRect(1800 + 360 * k, 3000, 375, 495));
     head->setWordWrap(true);
     head->setFont(small);
     head->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    fill(head, QColor(192, 255, 255));
+    fill(head, velmora::ui::kPanelTextColour);
   }
   const int rowTops[6] = {0, 720, 1200, 1680, 2160, 2640};
   for (int n = 1; n <= 5; ++n) {
     for (int k = 0; k < 7; ++k) {
       QLabel* cell = label(client, indexed(qPrintable(QStringLiteral("lbl%1").arg(n)), k),
-                           QString(), twips(1800 + 360 * k, rowTops[n], 375, 255));
+                           QString(), twRect(1800 + 360 * k, rowTops[n], 375, 255));
       cell->setAlignment(Qt::AlignCenter);
       fill(cell, k == 0 ? QColor(255, 192, 192) : QColor(Qt::white));
       grid_[n][k] = cell;
@@ -145,13 +144,13 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
   for (int e = 0; e < 5; ++e) {
     const Row& r = rows[e];
     label(client, QString::fromLatin1(r.attackerName), QString::fromUtf8(r.attackerCaption),
-          twips(120, r.top, kCaptionWidth, kLineHeight));
+          twRect(120, r.top, kCaptionWidth, kLineHeight));
     label(client, QString::fromLatin1(r.defenderName), QString::fromUtf8(r.defenderCaption),
-          twips(2400, r.top, kCaptionWidth, kLineHeight));
+          twRect(2400, r.top, kCaptionWidth, kLineHeight));
     attackerFigures_[e] = label(client, indexed("lblAt", e), QString(),
-                                twips(1080, r.top, kFigureWidth, kLineHeight));
+                                twRect(1080, r.top, kFigureWidth, kLineHeight));
     defenderFigures_[e] = label(client, indexed("lblDef", e), QString(),
-                                twips(3360, r.top, kFigureWidth, kLineHeight));
+                                twRect(3360, r.top, kFigureWidth, kLineHeight));
   }
   // Until a tactic is chosen both tactic names read 0.
   attackerFigures_[0]->setText(QStringLiteral("0"));
@@ -161,7 +160,7 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
                       QWidget*& box, QWidget*& line) {
     box = new QWidget(client);
     box->setObjectName(QString::fromLatin1(boxName));
-    box->setGeometry(twips(left, 4320, kBarBoxWidth, kBarBoxHeight));
+    box->setGeometry(twRect(left, 4320, kBarBoxWidth, kBarBoxHeight));
     fill(box, Qt::white);
     line = new QWidget(box);  // a child, so that a morale above 100 is cut off by the box
     line->setObjectName(QString::fromLatin1(barName));

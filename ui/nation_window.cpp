@@ -9,13 +9,11 @@
 #include <QVBoxLayout>
 
 #include "ui/nation_lines.h"
+#include "ui/twips.h"
 
 namespace {
 
-// Layout is given in twips; the screen has 15 twips to the pixel.
-QRect twips(int left, int top, int width, int height) {
-  return QRect(left / 15, top / 15, width / 15, height / 15);
-}
+using velmora::ui::twRect;
 
 QFont uiFont() {
   QFont font(QStringLiteral("Noto Sans CJK JP"));
@@ -89,13 +87,13 @@ struct LegendEntry {
 void addLegendColumn(QWidget* parent, int left, int right, const char* heading,
                      const QColor& colour, std::initializer_list<LegendEntry> entries) {
   const QColor cyan(0, 255, 255);
-  label(parent, "lblLegendHead", QString::fromUtf8(heading), twips(left, 5160, 450, 255), cyan);
+  label(parent, "lblLegendHead", QString::fromUtf8(heading), twRect(left, 5160, 450, 255), cyan);
   for (auto e = entries.begin(); e != entries.end(); ++e) {
-    label(parent, "lblLegendTerm", QString::fromUtf8(e->term), twips(left, e->top, 450, 255),
+    label(parent, "lblLegendTerm", QString::fromUtf8(e->term), twRect(left, e->top, 450, 255),
           colour);
     const int bottom = std::next(e) != entries.end() ? std::next(e)->top : 7275;
     QLabel* text = label(parent, "lblLegendText", QString::fromUtf8(e->explanation),
-                         twips(left + 480, e->top, right - (left + 480), bottom - e->top));
+                         twRect(left + 480, e->top, right - (left + 480), bottom - e->top));
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   }
@@ -118,7 +116,7 @@ NationWindow::NationWindow(velmora::Game& g, std::function<void(int)> scrollToPr
   connect(close, &QAction::triggered, this, &QDialog::close);
 
   auto* client = new QWidget(this);
-  client->setFixedSize(twips(0, 0, 8775, 7275).size());
+  client->setFixedSize(twRect(0, 0, 8775, 7275).size());
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -126,13 +124,13 @@ NationWindow::NationWindow(velmora::Game& g, std::function<void(int)> scrollToPr
   layout->addWidget(client);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  label(client, "lblTitle", QString::fromUtf8("過去の戦闘データ"), twips(4080, 0, 3135, 255));
+  label(client, "lblTitle", QString::fromUtf8("過去の戦闘データ"), twRect(4080, 0, 3135, 255));
 
   auto* delegate = new TabStopDelegate(this);
   heading_ = new QListWidget(client);
   heading_->setObjectName(QStringLiteral("LL"));
   // One fixed line: a list only so that it is drawn like the list below it.
-  heading_->setGeometry(twips(240, 240, 8415, 240).adjusted(0, 0, 0, 4));
+  heading_->setGeometry(twRect(240, 240, 8415, 240).adjusted(0, 0, 0, 4));
   heading_->setFocusPolicy(Qt::NoFocus);
   heading_->setSelectionMode(QAbstractItemView::NoSelection);
   heading_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -140,7 +138,7 @@ NationWindow::NationWindow(velmora::Game& g, std::function<void(int)> scrollToPr
 
   houses_ = new QListWidget(client);
   houses_->setObjectName(QStringLiteral("lstName"));
-  houses_->setGeometry(twips(240, 600, 8415, 4560));
+  houses_->setGeometry(twRect(240, 600, 8415, 4560));
   houses_->setSelectionMode(QAbstractItemView::SingleSelection);
   QPalette white = houses_->palette();
   white.setColor(QPalette::Base, Qt::white);

@@ -111,8 +111,14 @@ void MainWindow::buildMessagePanel(QWidget* surface) {
   cmdOk->setObjectName(QStringLiteral("cmdOk"));
   cmdOk->setGeometry(twRect(120, 1440, 1215, 375));
   connect(cmdOk, &QPushButton::clicked, this, [this] { player([this] { pressOk(g_); }); });
-  lblOk =
-      addLabel(pic1, QStringLiteral("lblOk"), QString::fromUtf8("OKをおしてください"), 120, 1920);
+  lblOk = new QLabel(QString::fromUtf8("OKをおしてください"), pic1);
+  lblOk->setObjectName(QStringLiteral("lblOk"));
+  // At 12 pixels the prompt runs into the market box beside it.
+  QFont promptFont = lblOk->font();
+  promptFont.setPixelSize(11);
+  lblOk->setFont(promptFont);
+  lblOk->move(tw(120), tw(1920));
+  lblOk->adjustSize();
 
   auto* picSouba = addPanel(pic1, "picSouba", 1800, 840, 1215, 1335);
   addLabel(picSouba, QStringLiteral("lblSoubaHeading"), QString::fromUtf8("相場"), 720, 120);
@@ -132,6 +138,11 @@ QPushButton* MainWindow::orderButton(QWidget* panel, const char* name, const cha
   auto* button = new QPushButton(QString::fromUtf8(caption), panel);
   button->setObjectName(QLatin1String(name));
   button->setGeometry(twRect(left, top, width, height));
+  // At the window's 12 pixels "3.何もしない" fills its 73-pixel button and the order captions
+  // their 65 pixels, and the style's margins cut off the first and last characters.
+  QFont captionFont = button->font();
+  captionFont.setPixelSize(11);
+  button->setFont(captionFont);
   return button;
 }
 

@@ -1,0 +1,65 @@
+#include <QLabel>
+#include <QStyleOptionButton>
+
+#include "ui_fixture.h"
+
+namespace velmora::ui::test {
+namespace {
+
+// Room a button gives its caption: the style's contents rectangle.
+int captionRoom(QPushButton* b) {
+  QStyleOptionButton option;
+  option.initFrom(b);
+  option.text = b->text();
+  return b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width();
+}
+
+// Every caption of the command panels fits its button with a pixel to spare on each side.
+TEST_F(UiTest, CommandPanelCaptionsFitTheirButtons) {
+  startGame();
+  int checked = 0;
+  for (const char* panel : {"pic2", "pic3", "pic4", "pic5", "pic6", "pic7"}) {
+    for (QPushButton* b : control<QWidget>(panel)->findChildren<QPushButton*>()) {
+      const int needed = b->fontMetrics().horizontalAdvance(b->text()) + 2;
+      EXPECT_LE(needed, captionRoom(b)) << b->objectName().toStdString();
+      ++checked;
+    }
+  }
+  EXPECT_EQ(checked, 21);
+}
+
+// The prompt below the OK button ends clear of the market box beside it.
+TEST_F(UiTest, OkPromptClearsTheMarketBox) {
+  startGame();
+  QLabel* prompt = control<QLabel>("lblOk");
+  QWidget* market = control<QWidget>("picSouba");
+  ASSERT_EQ(prompt->parentWidget(), market->parentWidget());
+  EXPECT_EQ(prompt->text(), u8("OKをおしてください"));
+  EXPECT_LE(prompt->fontMetrics().horizontalAdvance(prompt->text()), prompt->width());
+  EXPECT_LE(prompt->geometry().right() + 4, market->x());  // a visible gap
+}
+
+// The four speed options of the settings dialog stand apart: each caption ends before the
+// next option's circle.
+TEST_F(UiTest, SpeedOptionsDoNotTouch) {
+  app->start();
+  SettingsDialog* dialog = app->settingsDialog();
+  ASSERT_NE(dialog, nullptr);
+  dialog->show();
+  for (int i = 0; i < 3; ++i) {
+    QRadioButton* option = dialog->Option1[i];
+    QStyleOptionButton style;
+    style.initFrom(option);
+    style.text = option->text();
+    const QRect contents =
+        option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
+    const int textEnd =
+        option->x() + contents.left() + option->fontMetrics().horizontalAdvance(option->text());
+    EXPECT_LT(textEnd + 2, dialog->Option1[i + 1]->x()) << i;
+  }
+  // The advance box keeps its place: 120, 960, 4335 x 255 twips.
+  EXPECT_EQ(dialog->Check1->geometry(), QRect(8, 64, 289, 17));
+}
+
+}  // namespace
+}  // namespace velmora::ui::test

@@ -45,6 +45,59 @@ std::string nationLine(const Nation& nation) {
   return line;
 }
 
+std::vector<HeadingWord> nationHeadingPlacement() {
+  // The fields of a house line after its tab: blanks before each and its width in cells
+  // (an ideographic space counts as two blanks).
+  struct Field {
+    int gap;
+    int width;
+  };
+  constexpr Field kFields[10] = {{0, 4}, {2, 4}, {2, 4}, {5, 3}, {4, 3},
+                                 {4, 3}, {4, 3}, {4, 3}, {4, 3}, {4, 3}};
+  // The name column is 28 cells; the tab after it goes on to the next stop.
+  constexpr int kFieldsStart = (2 * kNameColumn / kNationTabStopCells + 1) * kNationTabStopCells;
+
+  std::vector<std::string> words;
+  const std::string heading = nationHeadingLine();
+  std::size_t i = 0;
+  while (i < heading.size()) {
+    if (heading[i] == ' ' || heading[i] == '\t') {
+      ++i;
+      continue;
+    }
+    const std::size_t end = heading.find_first_of(" \t", i);
+    words.push_back(heading.substr(i, end == std::string::npos ? std::string::npos : end - i));
+    i = end == std::string::npos ? heading.size() : end;
+  }
+
+  std::vector<HeadingWord> placed;
+  int fieldStart = kFieldsStart;
+  for (std::size_t w = 0; w < words.size(); ++w) {
+    if (w == 0) {
+      placed.push_back({words[w], 0.0});  // "国名" over the names
+      continue;
+    }
+    if (w > std::size(kFields)) break;
+    const Field& f = kFields[w - 1];
+    fieldStart += f.gap;
+    placed.push_back({words[w], fieldStart + (f.width - cellCount(words[w])) / 2.0});
+    fieldStart += f.width;
+  }
+  return placed;
+}
+
+int cellCount(const std::string& utf8) {
+  int cells = 0;
+  for (unsigned char c : utf8) {
+    if (c < 0x80) {
+      ++cells;
+    } else if ((c & 0xC0) != 0x80) {
+      cells += 2;  // the lead byte of a full-width character
+    }
+  }
+  return cells;
+}
+
 std::string threeDigits(std::int64_t value) {
   const bool negative = value < 0;
   const std::uint64_t magnitude =

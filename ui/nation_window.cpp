@@ -32,7 +32,7 @@ QFont listFont() {
 
 // The lines carry one tab each: the heading has it after the 2-character "国名", a house line
 // after its name padded to 28 cells, so a stop every 7 cells lines both up.
-constexpr int kTabStopCells = 7;
+constexpr int kTabStopCells = velmora::ui::kNationTabStopCells;
 
 class TabStopDelegate : public QStyledItemDelegate {
  public:
@@ -57,6 +57,34 @@ class TabStopDelegate : public QStyledItemDelegate {
     painter->setPen(item.palette.color(
         item.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
     painter->drawText(area, text, layout);
+    painter->restore();
+  }
+};
+
+// The heading line: its words stand over their columns of the house lines (see
+// nationHeadingPlacement); the item's text is the heading as it is.
+class HeadingDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    item.text.clear();
+    const QWidget* widget = item.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+
+    const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
+    const qreal cell = QFontMetricsF(item.font).horizontalAdvance(' ');
+    painter->save();
+    painter->setFont(item.font);
+    painter->setPen(item.palette.color(QPalette::Text));
+    for (const velmora::ui::HeadingWord& word : velmora::ui::nationHeadingPlacement()) {
+      const QRectF at(area.left() + word.cell * cell, area.top(), area.width(), area.height());
+      painter->drawText(at, Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(word.text));
+    }
     painter->restore();
   }
 };
@@ -145,10 +173,9 @@ NationWindow::NationWindow(velmora::Game& g, std::function<void(int)> scrollToPr
   white.setColor(QPalette::Text, Qt::black);
   houses_->setPalette(white);
 
-  for (QListWidget* list : {heading_, houses_}) {
-    list->setFont(listFont());
-    list->setItemDelegate(delegate);
-  }
+  for (QListWidget* list : {heading_, houses_}) list->setFont(listFont());
+  houses_->setItemDelegate(delegate);
+  heading_->setItemDelegate(new HeadingDelegate(this));
 
   addLegendColumn(client, 240, 2160, "政治", QColor(192, 192, 255),
                   {{"普通", "普通です", 5520},

@@ -75,3 +75,51 @@ TEST(NationLines, CharacterCount) {
 }
 
 }  // namespace
+
+// Every word of the heading is drawn centred over the figures of its column in a house line,
+// found here by laying the house line out cell by cell.
+TEST(NationLines, HeadingWordsStandOverTheirColumns) {
+  using velmora::ui::kNationTabStopCells;
+  const std::string line =
+      velmora::ui::nationLine(house("織田", "戦争", "猛進", "射撃", 5, 12, {0, 3, 0, 1, 7}));
+  std::vector<std::pair<int, int>> fields;  // start cell and width of every field
+  int cell = 0;
+  int fieldStart = -1;
+  for (std::size_t i = 0; i < line.size();) {
+    const unsigned char c = static_cast<unsigned char>(line[i]);
+    const bool ideographicSpace = line.compare(i, 3, "\u3000") == 0;
+    const bool gap = c == ' ' || c == '\t' || ideographicSpace;
+    if (gap && fieldStart >= 0) {
+      fields.push_back({fieldStart, cell - fieldStart});
+      fieldStart = -1;
+    }
+    if (!gap && fieldStart < 0) fieldStart = cell;
+    if (c == '\t') {
+      cell = (cell / kNationTabStopCells + 1) * kNationTabStopCells;
+      i += 1;
+    } else if (c < 0x80) {
+      cell += 1;
+      i += 1;
+    } else {
+      cell += 2;
+      i += 3;  // every full-width character here is three bytes long
+    }
+  }
+  if (fieldStart >= 0) fields.push_back({fieldStart, cell - fieldStart});
+
+  const auto words = velmora::ui::nationHeadingPlacement();
+  ASSERT_EQ(words.size(), 11u);
+  ASSERT_EQ(fields.size(), 11u);  // the name and ten figures
+  const char* expected[11] = {"国名", "政治", "戦争", "戦闘", "勝", "負",
+                              "通",   "突",   "包",   "射",   "防"};
+  for (std::size_t k = 0; k < words.size(); ++k) {
+    EXPECT_EQ(words[k].text, expected[k]);
+    if (k == 0) {
+      EXPECT_EQ(words[k].cell, 0.0);
+      continue;
+    }
+    const double wordCentre = words[k].cell + velmora::ui::cellCount(words[k].text) / 2.0;
+    const double fieldCentre = fields[k].first + fields[k].second / 2.0;
+    EXPECT_DOUBLE_EQ(wordCentre, fieldCentre) << expected[k];
+  }
+}

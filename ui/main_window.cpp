@@ -450,7 +450,7 @@ void MainWindow::writeLine(int line, const QString& text) {
     label->show();
   }
   label->setText(text);
-  label->adjustSize();
+  fitToText(label);
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {

@@ -163,7 +163,7 @@ void QtPort::setPanelLabel(PanelLabel label, const std::string& text) {
       break;
   }
   target->setText(qs(text));
-  if (label != PanelLabel::Pic7) target->adjustSize();  // lblPic7 keeps its fixed size
+  if (label != PanelLabel::Pic7) fitToText(target);  // lblPic7 keeps its fixed size
 }
 
 void QtPort::setAmountText(const std::string& text) {

@@ -11,6 +11,11 @@ void setBackground(QWidget* w, const QColor& colour) {
   w->setAutoFillBackground(true);
 }
 
+void fitToText(QLabel* label) {
+  label->adjustSize();
+  if (label->text().isEmpty()) label->resize(0, label->height());
+}
+
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
                  int width, int height) {
   auto* label = new QLabel(text, parent);
@@ -19,7 +24,7 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, int 
     label->setGeometry(twRect(left, top, width, height));
   } else {
     label->move(tw(left), tw(top));
-    label->adjustSize();
+    fitToText(label);
   }
   return label;
 }

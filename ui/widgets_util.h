@@ -18,6 +18,10 @@ void setBackground(QWidget* w, const QColor& colour);
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
                  int width = 0, int height = 0);
 
+// Sizes a label to its text; an empty label shrinks to nothing rather than to a coloured
+// square of its minimum size.
+void fitToText(QLabel* label);
+
 // A label that reports clicks (the province panels' number and name).
 class ClickableLabel : public QLabel {
   Q_OBJECT

@@ -63,3 +63,28 @@ TEST_F(UiTest, SpeedOptionsDoNotTouch) {
 
 }  // namespace
 }  // namespace velmora::ui::test
+
+namespace velmora::ui::test {
+namespace {
+
+// A panel text that is empty shows nothing: no coloured square where the price line of a
+// development order stays empty.
+TEST_F(UiTest, EmptyPanelTextsShowNothing) {
+  startGame();
+  nextPositionPlays(1);
+  click("cmdOk");
+  click("cmdSeiji");
+  click("cmdUri");
+  EXPECT_FALSE(form()->lblSouba->text().isEmpty());
+  EXPECT_GT(form()->lblSouba->width(), 0);
+  click("cmdCancelpic5");
+  click("cmdSeiji");
+  click("cmdKokuryoku");
+  EXPECT_EQ(shownPanel(), u8("pic5"));
+  EXPECT_TRUE(form()->lblSouba->text().isEmpty());
+  EXPECT_EQ(form()->lblSouba->width(), 0);
+  EXPECT_GT(form()->lblPic5->width(), 0);
+}
+
+}  // namespace
+}  // namespace velmora::ui::test

@@ -57,8 +57,14 @@ TEST_F(UiTest, SpeedOptionsDoNotTouch) {
         option->x() + contents.left() + option->fontMetrics().horizontalAdvance(option->text());
     EXPECT_LT(textEnd + 2, dialog->Option1[i + 1]->x()) << i;
   }
-  // The advance box keeps its place: 120, 960, 4335 x 255 twips.
-  EXPECT_EQ(dialog->Check1->geometry(), QRect(8, 64, 289, 17));
+  // The advance box keeps its place, 120, 960, 4335 x 255 twips, and its whole caption.
+  QCheckBox* box = dialog->Check1;
+  EXPECT_EQ(box->geometry(), QRect(8, 64, 289, 17));
+  QStyleOptionButton style;
+  style.initFrom(box);
+  style.text = box->text();
+  const QRect contents = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &style, box);
+  EXPECT_LE(contents.left() + box->fontMetrics().horizontalAdvance(box->text()), box->width());
 }
 
 }  // namespace

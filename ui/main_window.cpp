@@ -125,9 +125,10 @@ void MainWindow::buildMessagePanel(QWidget* surface) {
   addLabel(picSouba, QStringLiteral("lblSoubaKome"), QString::fromUtf8("食料"), 120, 360);
   addLabel(picSouba, QStringLiteral("lblSoubaBuki"), QString::fromUtf8("武器"), 120, 720);
   addLabel(picSouba, QStringLiteral("lblSoubaHei"), QString::fromUtf8("兵"), 120, 1080);
-  lblMsgKome = addLabel(picSouba, QStringLiteral("lblMsgKome"), QString(), 720, 360, 375, 255);
-  lblMsgBuki = addLabel(picSouba, QStringLiteral("lblMsgBuki"), QString(), 720, 720, 375, 255);
-  lblMsgHei = addLabel(picSouba, QStringLiteral("lblMsgHei"), QString(), 720, 1080, 375, 255);
+  // A line high (240 twips), so that the last row ends inside the box's border.
+  lblMsgKome = addLabel(picSouba, QStringLiteral("lblMsgKome"), QString(), 720, 360, 375, 240);
+  lblMsgBuki = addLabel(picSouba, QStringLiteral("lblMsgBuki"), QString(), 720, 720, 375, 240);
+  lblMsgHei = addLabel(picSouba, QStringLiteral("lblMsgHei"), QString(), 720, 1080, 375, 240);
   for (QLabel* price : {lblMsgKome, lblMsgBuki, lblMsgHei}) setBackground(price, Qt::white);
   // The message lines and the prompt stay readable where they reach over the market box.
   for (QLabel* label : {lblMsg, lblMsg2, lblMsg3, lblOk}) label->raise();

@@ -28,7 +28,8 @@ TEST_F(UiTest, CommandPanelCaptionsFitTheirButtons) {
   EXPECT_EQ(checked, 21);
 }
 
-// The prompt below the OK button ends clear of the market box beside it.
+// The prompt below the OK button ends clear of the market box beside it, and the prices stay
+// inside the box.
 TEST_F(UiTest, OkPromptClearsTheMarketBox) {
   startGame();
   QLabel* prompt = control<QLabel>("lblOk");
@@ -37,6 +38,10 @@ TEST_F(UiTest, OkPromptClearsTheMarketBox) {
   EXPECT_EQ(prompt->text(), u8("OKをおしてください"));
   EXPECT_LE(prompt->fontMetrics().horizontalAdvance(prompt->text()), prompt->width());
   EXPECT_LE(prompt->geometry().right() + 4, market->x());  // a visible gap
+  // The white price labels leave the box's one-pixel border whole.
+  for (const char* price : {"lblMsgKome", "lblMsgBuki", "lblMsgHei"}) {
+    EXPECT_LT(control<QLabel>(price)->geometry().bottom(), market->height() - 1) << price;
+  }
 }
 
 // The four speed options of the settings dialog stand apart: each caption ends before the

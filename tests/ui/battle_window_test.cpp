@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 #include <QWindow>
 #include <cstdlib>
 #include <deque>
@@ -292,6 +293,28 @@ TEST_F(BattleWindowTest, NationMenuOpensTheNationWindowOverTheBattle) {
   EXPECT_TRUE(info->isVisible());
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(game.battle.round, 1);
+}
+
+}  // namespace
+
+namespace {
+
+// The two wrapped explanations above the grid end inside their boxes, clear of the grid's
+// first row.
+TEST_F(BattleWindowTest, ExplanationsFitAboveTheGrid) {
+  declarePlayerAttack();
+  open();
+  const std::pair<const char*, const char*> texts[2] = {
+      {"Label12", "敵に損害を与える値と敵側の態勢に対する士気低下のボーナス値　　　↓"},
+      {"Label14", "↓金、米の消費パーセント"}};
+  for (const auto& [name, text] : texts) {
+    QLabel* label = child<QLabel>(name);
+    EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name;
+    // What is shown is the text itself, its ideographic spaces included.
+    QTextDocument shown;
+    shown.setHtml(label->text());
+    EXPECT_EQ(shown.toPlainText(), QString::fromUtf8(text)) << name;
+  }
 }
 
 }  // namespace

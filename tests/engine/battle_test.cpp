@@ -10,9 +10,10 @@ namespace {
 // u that makes rollDie give the wanted face.
 double face(int die) { return (die - 0.5) / 6; }
 
-// 尾張 (織田) against 美濃 (斉藤) between computer houses, arms and castles out of the way.
+// 尾張 (織田) against 美濃 (斉藤), by default between computer houses, arms and castles out of
+// the way.
 struct BattleFixture : Fixture {
-  BattleFixture() : Fixture("*") {
+  explicit BattleFixture(const std::string& player = "*") : Fixture(player) {
     for (int p : {1, 5}) {
       s.provinces[p].arms = 0;
       s.provinces[p].castle = 0;
@@ -25,7 +26,7 @@ struct BattleFixture : Fixture {
     BattleState& b = game.battle;
     b.fieldTroops = fieldTroops;
     b.attackerCommitted = fieldTroops;
-    s.provinces[5].troops = targetTroops;
+    s.provinces[b.target].troops = targetTroops;
     b.defenderStartTroops = targetTroops;
     b.attackerTactic = attackerTactic;
     b.defenderTactic = defenderTactic;
@@ -181,6 +182,37 @@ TEST(Battle, AVictoryIsReportedAndRecorded) {
   EXPECT_EQ(f.s.nations[1].tacticUses[2], 1);
   EXPECT_EQ(f.s.nations[5].losses, 1);
   EXPECT_EQ(f.s.nations[5].tacticUses[5], 1);
+}
+
+TEST(Battle, OnlyAProvinceThePlayerStillCommandsGetsTheResultBox) {
+  // 尾張 of the player's house, handed to the computer, takes 美濃: no opening lines (the
+  // attacker's lord is the player's house), and the result only on the line.
+  {
+    BattleFixture f("織田");
+    f.s.delegated[1] = true;
+    f.begin(100, 10, 2, 5);
+    f.round(1, 0.9999999, 6, 0.0);
+    EXPECT_EQ(f.port.linesOf(2), std::vector<std::string>{"尾張の勝ちです"});
+    EXPECT_TRUE(f.port.boxes.empty());
+  }
+  // 美濃 attacks 尾張 of the player's house: announced with 通常 for the defender, then the
+  // result on the line, and in a box only while 尾張 is not delegated.
+  for (bool delegated : {true, false}) {
+    BattleFixture f("織田");
+    f.s.delegated[1] = delegated;
+    f.game.battle.attacker = 5;
+    f.game.battle.target = 1;
+    f.s.provinces[5].arms = 0;
+    f.begin(100, 10, 2, 5);
+    EXPECT_EQ(f.game.battle.defenderTactic, 1);
+    f.round(1, 0.9999999, 6, 0.0);
+    const std::vector<std::string> lines{"美濃が尾張に攻め込んだ", "美濃は突撃、尾張は通常",
+                                         "美濃の勝ちです"};
+    EXPECT_EQ(f.port.linesOf(2), lines) << delegated;
+    EXPECT_EQ(f.port.boxTexts(),
+              delegated ? std::vector<std::string>{} : std::vector<std::string>{"美濃の勝ちです"})
+        << delegated;
+  }
 }
 
 TEST(Battle, AnEmptySideFightsWithoutDividingByZero) {

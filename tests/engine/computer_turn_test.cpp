@@ -102,6 +102,19 @@ TEST(ComputerTurn, AnInteriorProvinceSendsItsSurplusOnward) {
   EXPECT_EQ(g.pr(9).food, 40);
   EXPECT_EQ(g.port.linesOf(3), std::vector<std::string>{"金「0」と食料「0」移動"});
 
+  // Nothing fits and nothing is spare: the pick has taken its draw, and no order is given.
+  AiFixture n;
+  n.pr(8).lord = "朝倉";
+  n.pr(8).troops = 999;
+  n.pr(9).troops = 15;
+  n.pr(9).gold = 10;
+  n.pr(9).food = 10;
+  n.rng.push(r99(1));
+  EXPECT_FALSE(moveSurplus(n.game, 9));
+  EXPECT_EQ(n.rng.remaining(), 0u);
+  EXPECT_EQ(n.pr(9).troops, 15);
+  EXPECT_TRUE(n.port.lines.empty());
+
   // A border province never moves; neither does one with 10 troops.
   AiFixture h;
   h.pr(9).troops = 25;
@@ -245,6 +258,74 @@ TEST(ComputerTurn, PolicyBandsHaveTheirEdgesAndTheDomesticBandIsOneWider) {
     EXPECT_TRUE(f.sellsWith(c.domesticEnd)) << c.policy;
     EXPECT_FALSE(f.sellsWith(c.domesticEnd + 1)) << c.policy;
   }
+}
+
+// 南近江 (六角, 普通) with enough gold for every development and build-up order but too little
+// food to attack, and no fixed response that applies.
+struct SubDrawFixture : AiFixture {
+  SubDrawFixture() {
+    s.foodPrice = 1.0;  // tradeFood neither buys nor sells
+    s.armsPrice = 5.0;
+    s.troopsPrice = 5.0;
+    Province& p = pr(7);
+    p.troops = 50;  // 5 x 10 is not below 50, and 100 gold is not above 2 x 50
+    p.food = 40;    // below the troops: every attack is refused before its draws
+    p.gold = 100;
+  }
+};
+
+TEST(ComputerTurn, TheSubDrawPicksTheOrderAtItsEdges) {
+  const struct {
+    int r;
+    int r2;
+    const char* line;
+  } cases[] = {
+      {31, 16, "南近江で町を建設しました"},
+      {66, 50, "南近江で町を建設しました"},
+      {66, 51, "南近江で開墾されました"},
+      {31, 99, "南近江で開墾されました"},
+      {67, 1, "南近江で城の普請がありました"},
+      {99, 25, "南近江で城の普請がありました"},
+      {67, 26, "南近江で武装強化がありました"},
+      {99, 50, "南近江で武装強化がありました"},
+      {67, 51, "南近江にて兵増強"},
+      {99, 99, "南近江にて兵増強"},
+  };
+  for (const auto& c : cases) {
+    SubDrawFixture f;
+    f.rng.push({r99(c.r), r99(c.r2)});
+    playComputerTurn(f.game, 7);
+    ASSERT_FALSE(f.port.linesOf(2).empty()) << c.r << "/" << c.r2;
+    EXPECT_EQ(f.port.linesOf(2)[0], c.line) << c.r << "/" << c.r2;
+    EXPECT_EQ(f.rng.remaining(), 0u) << c.r << "/" << c.r2;
+  }
+  // A sub-draw of 15 is tradeFood, which finds no trade at this price: the try is used up and
+  // the next main draw follows.
+  SubDrawFixture f;
+  f.rng.push({r99(31), r99(15), r99(31), r99(16)});
+  playComputerTurn(f.game, 7);
+  EXPECT_EQ(f.port.linesOf(2), std::vector<std::string>{"南近江で町を建設しました"});
+  EXPECT_EQ(f.rng.remaining(), 0u);
+}
+
+TEST(ComputerTurn, SubDrawsDoNotCountAsTries) {
+  AiFixture f;
+  Province& p = f.pr(7);  // 六角, 普通, with nothing to pay for any order
+  p.troops = 10;
+  p.food = 0;
+  p.gold = 0;
+  f.s.foodPrice = 2.0;
+  f.s.armsPrice = 5.0;
+  f.s.troopsPrice = 5.0;
+  const int subDraws[] = {1, 15, 16, 50, 51, 99, 25, 26};
+  for (int i = 0; i < 20; ++i) {
+    f.rng.push({r99(i % 2 == 0 ? 31 : 99), r99(subDraws[i % 8])});
+  }
+  playComputerTurn(f.game, 7);
+  EXPECT_EQ(f.port.linesOf(2), std::vector<std::string>{"何もしない"});
+  EXPECT_EQ(f.rng.remaining(), 0u);
+  EXPECT_EQ(p.gold, 0);
+  EXPECT_EQ(p.food, 0);
 }
 
 TEST(ComputerTurn, AnUnknownPolicyOnlyUsesUpItsTries) {

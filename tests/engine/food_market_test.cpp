@@ -100,6 +100,10 @@ TEST(BuyFood, RefusalsInTheirOrder) {
   f.province(1).gold = 50;
   f.type("-20");
   expectRefused(f, BuyFood, "金が足りません");
+  // It is told so where the purse is checked against the price, after the full store.
+  f.province(1).food = 999;
+  expectRefused(f, BuyFood, "これ以上食料を増やせません");
+  f.province(1).food = 10;
   for (const char* bad : {" ", "1,000", "-2147483649"}) {
     f.type(bad);
     expectRefused(f, BuyFood, "整数を入力してください");

@@ -110,6 +110,9 @@ TEST(SelectOrder, DoNothingAsksFirst) {
   ASSERT_EQ(f.port.boxes.size(), 1u);
   EXPECT_EQ(f.port.boxes[0].text, "何もしない");
   EXPECT_EQ(f.port.boxes[0].buttons, BoxButtons::OkCancel);
+  EXPECT_EQ(f.port.boxes[0].defaultButton, BoxResult::Ok);
+  EXPECT_FALSE(f.port.boxes[0].warning);
+  EXPECT_EQ(f.port.boxes[0].caption, "Velmora");
   EXPECT_TRUE(f.port.lines.empty());
   EXPECT_EQ(f.port.panel, Panel::Order);
   EXPECT_EQ(f.s, before);

@@ -58,12 +58,6 @@ bool BuyFood(Game& g, int p) {
   auto typed = typedAmount(g);
   if (!typed) return false;
   const std::int32_t amount = *typed;
-  // A negative purchase would sell food through the back door and could leave food below 0;
-  // like every other order that spends gold, it is told there is not enough.
-  if (amount < 0) {
-    showBox(g, "金が足りません");
-    return false;
-  }
 
   std::int32_t bought = roundHalfEven(amount / price);
   if (pr.gold < amount) {
@@ -74,7 +68,10 @@ bool BuyFood(Game& g, int p) {
     showBox(g, "これ以上食料を増やせません");
     return false;
   }
-  if (pr.gold < price) {
+  // A negative purchase would sell food through the back door and could leave food below 0;
+  // like every other order that spends gold, it is told there is not enough, where a purse
+  // too small for one unit is.
+  if (pr.gold < price || amount < 0) {
     showBox(g, "金が足りません");
     return false;
   }

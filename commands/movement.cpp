@@ -124,13 +124,6 @@ bool Move(Game& g, int p) {
     }
     asked[box] = *amount;
   }
-  // A negative amount would move goods backwards, from the destination home.
-  for (std::int32_t a : asked) {
-    if (a < 0) {
-      showBox(g, kNothingToMove);
-      return false;
-    }
-  }
 
   Province& from = s.provinces[p];
   Province& to = s.provinces[d];
@@ -149,7 +142,10 @@ bool Move(Game& g, int p) {
     return false;
   }
   const std::int32_t gold = movable(to.gold, asked[2]);
-  if (troops <= 0 && food <= 0 && gold <= 0) {
+  // A negative amount would move goods backwards, from the destination home; it is refused
+  // here, after the holdings have been checked, like a move of nothing.
+  const bool negative = asked[0] < 0 || asked[1] < 0 || asked[2] < 0;
+  if (negative || (troops <= 0 && food <= 0 && gold <= 0)) {
     showBox(g, kNothingToMove);
     return false;
   }

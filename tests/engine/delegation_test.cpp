@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/delegation.h"
+#include "commands/development.h"
 #include "engine/order_fixture.h"
 
 namespace velmora::test {
@@ -68,6 +69,29 @@ TEST(Delegation, RecallListsOnlyTheDelegatedProvincesOfThePlayer) {
   EXPECT_FALSE(f.s.delegated[9]);
   EXPECT_TRUE(f.port.delegationLines.empty());
   EXPECT_EQ(f.port.boxTexts(), (Lines{"三河を委任解除しました", "越前を委任解除しました"}));
+}
+
+TEST(Delegation, TheFlagBelongsToTheProvinceAndActsOnceThePlayerHoldsIt) {
+  DelegationFixture f;
+  // 美濃's flag was set while the player held it; now retaken, it is delegated at once.
+  f.ownByPlayer(5);
+  openDelegation(f.game);
+  EXPECT_EQ(f.port.delegationLines, (Lines{"尾張", "三河", "越前"}));
+  openRecall(f.game);
+  EXPECT_EQ(f.port.delegationLines, Lines{"美濃"});
+  EXPECT_TRUE(isComputerPlayed(f.s, 5));
+  f.province(5).gold = 100;
+  f.type("abc");  // it chooses its own amount, as a computer-played province does
+  EXPECT_TRUE(RaisePower(f.game, 5));
+  EXPECT_EQ(f.province(5).gold, 50);  // half of it, in tens
+
+  // Recalled, it is the player's to command again and reads the amount box.
+  confirmDelegation(f.game);
+  EXPECT_FALSE(f.s.delegated[5]);
+  EXPECT_FALSE(isComputerPlayed(f.s, 5));
+  f.port.clear();
+  EXPECT_FALSE(RaisePower(f.game, 5));
+  EXPECT_EQ(f.port.boxTexts(), Lines{"整数を入力してください"});
 }
 
 TEST(Delegation, NothingSelectedDoesNothing) {

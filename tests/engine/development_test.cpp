@@ -39,6 +39,38 @@ TEST(Development, LimitTestRoundsTheTenthsHalfToEven) {
   EXPECT_EQ(f.province(1).power, 999);
 }
 
+TEST(Development, EdgesOfTheLimits) {
+  OrderFixture f;
+  // One point below the limit with the least gold: the tenths fit exactly, no refund.
+  f.province(1).power = 998;
+  f.province(1).gold = 10;
+  f.type("10");
+  EXPECT_TRUE(RaisePower(f.game, 1));
+  EXPECT_TRUE(f.port.boxes.empty());
+  EXPECT_EQ(f.province(1).power, 999);
+  EXPECT_EQ(f.province(1).gold, 0);
+
+  // 998 + 1.5 is 999.5, which rounds half to even to 1000.
+  f.port.clear();
+  f.province(1).power = 998;
+  f.province(1).gold = 15;
+  f.type("15");
+  EXPECT_TRUE(RaisePower(f.game, 1));
+  EXPECT_EQ(f.port.boxTexts(), Boxes{"最大値を越します、金10だけでよいです。金5は返金します。"});
+  EXPECT_EQ(f.province(1).gold, 5);
+
+  // The typed amount is rounded before it is held against the greatest investment.
+  f.port.clear();
+  f.province(1).gold = 200;
+  f.type("100.5");
+  EXPECT_TRUE(BuildCastle(f.game, 1));
+  EXPECT_EQ(f.province(1).castle, 40);
+  EXPECT_EQ(f.province(1).gold, 100);
+  f.type("100.6");
+  EXPECT_FALSE(BuildCastle(f.game, 1));
+  EXPECT_EQ(f.port.boxTexts(), Boxes{"投資は100までです"});
+}
+
 TEST(Development, GainFollowsTheSpendAndTheCastleGetsHalf) {
   const std::vector<std::pair<int, int>> table = {{10, 5},  {19, 5},  {20, 6},  {39, 6},
                                                   {40, 8},  {59, 8},  {60, 10}, {79, 10},

@@ -46,6 +46,25 @@ TEST(BuyFood, FoodAboveTheLimitIsCutAndOnlyTheFoodTakenIsPaid) {
   EXPECT_EQ(f.port.linesOf(2), Lines{"尾張で食料を買われました"});
 }
 
+TEST(FoodMarket, ReachingTheLimitExactlyIsNoCut) {
+  OrderFixture f;
+  f.s.foodPrice = 0.5;
+  f.province(1).food = 998;
+  f.province(1).gold = 998;
+  f.type("2");
+  EXPECT_TRUE(SellFood(f.game, 1));  // 1 gold for 2 food
+  EXPECT_EQ(f.province(1).gold, 999);
+  EXPECT_EQ(f.province(1).food, 996);
+  f.province(1).food = 998;
+  f.type("0.5");  // rounds to 0, which still buys with a purse above the price
+  EXPECT_TRUE(BuyFood(f.game, 1));
+  f.type("1");  // 2 food would pass the limit by one
+  EXPECT_TRUE(BuyFood(f.game, 1));
+  EXPECT_EQ(f.port.boxTexts(), Lines{"一部返品します"});
+  EXPECT_EQ(f.province(1).food, 999);
+  EXPECT_EQ(f.province(1).gold, 998);  // 999 - 0.5 rounds half to even to 998
+}
+
 TEST(FoodMarket, ZeroCompletesWithNothingChanged) {
   OrderFixture f;
   f.s.foodPrice = 0.9;
@@ -100,6 +119,10 @@ TEST(BuyFood, RefusalsInTheirOrder) {
   f.province(1).gold = 50;
   f.type("-20");
   expectRefused(f, BuyFood, "金が足りません");
+  // It is told so where the purse is checked against the price, after the full store.
+  f.province(1).food = 999;
+  expectRefused(f, BuyFood, "これ以上食料を増やせません");
+  f.province(1).food = 10;
   for (const char* bad : {" ", "1,000", "-2147483649"}) {
     f.type(bad);
     expectRefused(f, BuyFood, "整数を入力してください");

@@ -37,6 +37,18 @@ TEST(RaiseTroops, ExcessAboveTheLimitIsRefunded) {
   EXPECT_EQ(f.province(1).arms, 95);   // (999 - 50) / 999 * 100 = 94.99
 }
 
+TEST(RaiseTroops, EdgesOfTheLimits) {
+  OrderFixture f;
+  f.s.troopsPrice = 3.5;
+  f.province(1).troops = 998;
+  f.province(1).gold = 4;  // exactly the charge for one soldier
+  f.type("4");
+  EXPECT_TRUE(RaiseTroops(f.game, 1));
+  EXPECT_TRUE(f.port.boxes.empty());  // 999 is within the limit: nothing to refund
+  EXPECT_EQ(f.province(1).troops, 999);
+  EXPECT_EQ(f.province(1).gold, 0);
+}
+
 TEST(RaiseTroops, ComputerRefundsSilentlyButTheDelegatedProvinceIsTold) {
   OrderFixture f;
   f.s.troopsPrice = 2.5;
@@ -179,6 +191,18 @@ TEST(RaiseArms, ExcessAboveTheLimitIsRefunded) {
   EXPECT_TRUE(RaiseArms(f.game, 2));
   EXPECT_TRUE(f.port.boxes.empty());
   EXPECT_EQ(f.province(2).arms, 999);
+}
+
+TEST(RaiseArms, OnePointBelowTheLimitStillBuysAndRefundsTheRest) {
+  OrderFixture f;
+  f.s.armsPrice = 5.1;
+  f.province(1).arms = 998;
+  f.province(1).gold = 10;
+  f.type("10");  // 1.96 rounds to 2: one point too many
+  EXPECT_TRUE(RaiseArms(f.game, 1));
+  EXPECT_EQ(f.port.boxTexts(), Lines{"兵を999におさめます。(あとは返金)"});
+  EXPECT_EQ(f.province(1).arms, 999);
+  EXPECT_EQ(f.province(1).gold, 4);  // 0 + 1 * 5.1 - 0.9 = 4.2
 }
 
 TEST(RaiseArms, Refusals) {

@@ -212,6 +212,11 @@ TEST(Move, RefusalsInTheirOrder) {
   // A negative amount would pull goods back from the destination.
   f.typeTargets("5", "-3", "0");
   expectRefused(f, nothing);
+  // ...but only once the holdings have passed their checks, which come first.
+  f.typeTargets("21", "-3", "0");
+  expectRefused(f, "兵が足りません");
+  f.typeTargets("-1", "0", "11");
+  expectRefused(f, "金が足りません");
 
   // Typed amounts are positive but nothing fits into the destination.
   f.province(2).gold = 999;

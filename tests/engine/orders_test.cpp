@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/orders.h"
+#include "commands/panels.h"
 #include "engine/order_fixture.h"
 
 namespace velmora::test {
@@ -10,6 +11,32 @@ using Lines = std::vector<std::string>;
 
 std::string label(const RecordingPort& port, PanelLabel l) {
   return port.labels[static_cast<int>(l)];
+}
+
+TEST(Panels, EverySwitchClearsThePriceLineAndOnlyTheStartStopsTheAutoPress) {
+  OrderFixture f;
+  f.s.autoAdvanceReady = true;
+  f.port.labels[static_cast<int>(PanelLabel::Souba)] = "兵:3.5";
+  showPanel(f.game, Panel::Political);
+  EXPECT_EQ(f.port.panel, Panel::Political);
+  EXPECT_EQ(f.game.currentPanel, Panel::Political);
+  EXPECT_EQ(label(f.port, PanelLabel::Souba), "");
+
+  // Going back to the orders keeps the automatic advance as it was and names the province.
+  f.s.currentProvince = 6;
+  backToOrderPanel(f.game);
+  EXPECT_EQ(f.port.panel, Panel::Order);
+  EXPECT_EQ(label(f.port, PanelLabel::Pic2), "伊勢");
+  EXPECT_TRUE(f.s.autoAdvanceReady);
+
+  // The start of an order stops it.
+  f.s.currentProvince = 1;
+  beginPlayerOrder(f.game);
+  EXPECT_EQ(f.port.panel, Panel::Order);
+  EXPECT_EQ(label(f.port, PanelLabel::Pic2), "尾張");
+  EXPECT_FALSE(f.s.autoAdvanceReady);
+  EXPECT_TRUE(f.port.boxes.empty());
+  EXPECT_TRUE(f.port.lines.empty());
 }
 
 TEST(SelectOrder, AmountOrdersLabelThePanelAndPrefillTheAmount) {
@@ -83,6 +110,9 @@ TEST(SelectOrder, DoNothingAsksFirst) {
   ASSERT_EQ(f.port.boxes.size(), 1u);
   EXPECT_EQ(f.port.boxes[0].text, "何もしない");
   EXPECT_EQ(f.port.boxes[0].buttons, BoxButtons::OkCancel);
+  EXPECT_EQ(f.port.boxes[0].defaultButton, BoxResult::Ok);
+  EXPECT_FALSE(f.port.boxes[0].warning);
+  EXPECT_EQ(f.port.boxes[0].caption, "Velmora");
   EXPECT_TRUE(f.port.lines.empty());
   EXPECT_EQ(f.port.panel, Panel::Order);
   EXPECT_EQ(f.s, before);

@@ -14,9 +14,10 @@ namespace velmora::save_records {
 
 inline constexpr int kLineCount = 287;
 
-// Counters the game increments stay below the top of the 32-bit range, so that one more turn,
-// year or battle cannot overflow.
-inline constexpr std::int32_t kCounterMax = std::numeric_limits<std::int32_t>::max() - 1;
+// Counters the game increments (year, turns, battles, tactic uses) are taken up to a billion:
+// far beyond any game, and more than a billion increments below the top of the 32-bit range,
+// so that a game loaded at the bound can be played on without any counter overflowing.
+inline constexpr std::int32_t kCounterMax = 1'000'000'000;
 inline constexpr std::int32_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 inline constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 

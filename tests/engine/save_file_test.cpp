@@ -158,8 +158,8 @@ TEST_F(SaveTest, SavingThenLoadingKeepsEveryField) {
   s.candidateCount = 3;
   s.candidates = {0, 5, 6, 8, 0, 0, 0, 0, 0, 0, 0};
   s.provinces[4].lord = "織田";
-  s.provinces[9].troops = 1200;  // outside the limit: loaded as it is, then reported
-  s.nations[10].losses = 2147483646;
+  s.provinces[9].troops = 1200;       // outside the limit: loaded as it is, then reported
+  s.nations[10].losses = 1000000000;  // the largest counter the reader takes
   s.delegated = {false, true, false, false, false, false, false, false, false, true, true};
   const GameState saved = s;
   ASSERT_TRUE(saveGame(f.game));
@@ -233,6 +233,7 @@ TEST(SaveFormat, RefusesEveryWronglyTypedOrOutOfRangeLine) {
       {1, "abc", 1},
       {1, "0", 1},           // the year starts at 1
       {1, "2147483648", 1},  // beyond 32 bits
+      {1, "2147483646", 1},  // two winters later the year would overflow
       {1, " 1", 1},          // no blanks
       {6, "5", 6},           // season 1..4
       {6, "1.5", 6},         // a fraction in an integer line
@@ -250,20 +251,21 @@ TEST(SaveFormat, RefusesEveryWronglyTypedOrOutOfRangeLine) {
       {9, "1.2.3", 9},
       {12, "#true#", 12},
       {12, "TRUE", 12},
-      {14, "4", 14},           // speed index 0..3
-      {15, "2", 15},           // the check box is 0 or 1
-      {17, "2", 17},           // province 1 must say 1
-      {20, "10000", 20},       // a quantity far beyond anything the rules allow
-      {19, q("8F 74"), 19},    // lord 春: no such house
-      {127, "3", 127},         // house 1 must say 1
-      {129, q("8F 74"), 129},  // policy 春
-      {131, q("8F 74"), 131},  // tactic 春
-      {132, "-1", 132},        // wins
-      {248, "2", 248},         // order of play 2, 2, ...: not a permutation
-      {248, "0", 248},         // a gap in a drawn order
-      {258, "11", 258},        // current province
-      {259, "11", 259},        // command
-      {271, "0", 271},         // message wait
+      {14, "4", 14},             // speed index 0..3
+      {15, "2", 15},             // the check box is 0 or 1
+      {17, "2", 17},             // province 1 must say 1
+      {20, "10000", 20},         // a quantity far beyond anything the rules allow
+      {19, q("8F 74"), 19},      // lord 春: no such house
+      {127, "3", 127},           // house 1 must say 1
+      {129, q("8F 74"), 129},    // policy 春
+      {131, q("8F 74"), 131},    // tactic 春
+      {132, "-1", 132},          // wins
+      {133, "1000000001", 133},  // losses: a billion battles is the most a file may hold
+      {248, "2", 248},           // order of play 2, 2, ...: not a permutation
+      {248, "0", 248},           // a gap in a drawn order
+      {258, "11", 258},          // current province
+      {259, "11", 259},          // command
+      {271, "0", 271},           // message wait
       {271, "inf", 271},
       {278, "", 278},
   };

@@ -32,6 +32,7 @@ TEST(Scenario, OpeningStateIsInsideTheLimitsAndHighlightsOnlyThePlayer) {
 
 TEST(Scenario, NobodyIsHighlightedWhenThePlayerHouseIsStar) {
   Fixture f("*");
+  ASSERT_EQ(f.port.redraws.size(), 10u);
   for (const auto& [province, highlighted] : f.port.redraws) EXPECT_FALSE(highlighted);
 }
 

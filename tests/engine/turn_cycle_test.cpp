@@ -7,6 +7,7 @@
 #include "core/scenario.h"
 #include "core/turn_cycle.h"
 #include "engine/fake_port.h"
+#include "persistence/save_game.h"
 
 namespace velmora::test {
 namespace {
@@ -137,6 +138,45 @@ TEST(TurnCycle, AutumnBringsHarvestPricesAndTheEventDraw) {
   EXPECT_EQ(f.rng.remaining(), 0u);
 }
 
+// Records where the event window opened among the message lines.
+struct TimelinePort : RecordingPort {
+  std::vector<size_t> linesBeforeEvent;
+  void showEventWindow(const std::vector<std::string>& list,
+                       const std::function<void()>& onOk) override {
+    linesBeforeEvent.push_back(lines.size());
+    RecordingPort::showEventWindow(list, onOk);
+  }
+};
+
+TEST(TurnCycle, AutumnHarvestsBeforeTheEventAndTestsUnificationLast) {
+  TimelinePort port;
+  ScriptedRandom rng({0.0, 0.0, 0.0});  // the opening prices
+  Game game(port, rng);
+  GameState& s = game.state;
+  s.playerHouse = "*";
+  newGame(game);
+  for (int p = 1; p <= 10; ++p) s.provinces[p].lord = "武田";
+  s.season = 2;
+  s.orderPosition = 11;
+  port.clear();
+  rng.push({0.5, 0.5, 0.5});  // autumn prices
+  rng.push({0.0, 0.2});       // an event: 開墾技術の向上
+  rng.push({0.4, 0.0});       // 尾張 struck: power + 6
+  for (int i = 0; i < 9; ++i) rng.push(0.0);
+  pressOk(game);
+  // The food harvest used the power before the event raised it: 50 * 20 / 50 + 10.
+  EXPECT_EQ(s.provinces[1].food, 30);
+  EXPECT_EQ(s.provinces[1].power, 26);
+  ASSERT_EQ(port.events.size(), 1u);
+  EXPECT_EQ(port.events[0], (std::vector<std::string>{"「開墾技術の向上」です",
+                                                      "尾張で開墾技術の向上「6」増えました"}));
+  EXPECT_EQ(port.linesBeforeEvent, std::vector<size_t>{0});
+  EXPECT_EQ(port.linesOf(1), (std::vector<std::string>{"1年目の秋です", "武田が統一しました"}));
+  EXPECT_EQ(port.boxTexts().back(), "終了です");
+  EXPECT_TRUE(game.ended);
+  EXPECT_EQ(rng.remaining(), 0u);
+}
+
 TEST(TurnCycle, HarvestRoundsHalfToEvenAndHoldsAtTheLimit) {
   GameState s;
   Province& a = s.provinces[1];
@@ -229,6 +269,61 @@ TEST(TurnCycle, EnterTypedAheadIsIgnoredUntilTheLockTimerTicks) {
   keyOnMessagePanel(f.game, false);  // any other key only arms the lock timer
   EXPECT_EQ(f.s.orderPosition, 2);
   EXPECT_TRUE(f.port.lockTimer);
+}
+
+TEST(TurnCycle, APressAtTurnEndEndsTheTurnEvenUnderTheEnterLock) {
+  Fixture f("*");
+  f.s.orderPosition = 11;
+  f.game.okLock = 1;
+  pressOk(f.game);
+  EXPECT_EQ(f.s.season, 2);
+  EXPECT_EQ(f.s.orderPosition, 1);
+  EXPECT_TRUE(f.s.turnStart);
+
+  // The lock still holds at the start of the new turn: the press is ignored, draws no order
+  // of play and plays nobody, yet the turn has begun and saving is no longer allowed.
+  f.port.clear();
+  pressOk(f.game);
+  EXPECT_FALSE(f.s.turnStart);
+  EXPECT_EQ(f.s.orderPosition, 1);
+  EXPECT_TRUE(f.port.lines.empty());
+  EXPECT_EQ(f.rng.drawn(), 3);  // the opening prices only
+  EXPECT_FALSE(saveGame(f.game));
+  EXPECT_EQ(f.port.boxTexts(), std::vector<std::string>{"セーブはターンのはじめしかできません"});
+}
+
+TEST(TurnCycle, ThePromptAfterAPressFollowsEnterAdvanceAndAlwaysShowsAtTurnEnd) {
+  ComputerGame g;
+  g.s.autoAdvance = false;
+  g.s.enterAdvance = false;
+  pressOk(g.game);
+  EXPECT_FALSE(g.port.okLabelVisible);
+  EXPECT_TRUE(g.port.autoPressTimer);
+  g.s.enterAdvance = true;
+  pressOk(g.game);
+  EXPECT_TRUE(g.port.okLabelVisible);
+  g.s.enterAdvance = false;
+  while (g.s.orderPosition <= 10) {
+    pressOk(g.game);
+    if (g.s.orderPosition <= 10) {
+      EXPECT_FALSE(g.port.okLabelVisible) << g.s.orderPosition;
+    }
+  }
+  EXPECT_TRUE(g.port.okLabelVisible);
+  EXPECT_FALSE(g.port.autoPressTimer);
+}
+
+TEST(TurnCycle, EveryLineIsHeldForTheChosenTime) {
+  ComputerGame g;
+  for (double wait : {0.5, 0.1, 1.0}) {
+    g.s.messageWait = wait;
+    g.port.clear();
+    pressOk(g.game);
+    g.runTimer();
+    if (g.s.orderPosition > 10) pressOk(g.game);
+    ASSERT_FALSE(g.port.holds.empty());
+    for (double hold : g.port.holds) EXPECT_EQ(hold, wait);
+  }
 }
 
 TEST(TurnCycle, ShuffleSwapsWithPositionOneAfterSevenDigitRounding) {

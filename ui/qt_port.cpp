@@ -236,8 +236,12 @@ std::string QtPort::delegationLine(int index) {
 int QtPort::delegationCount() { return form_ ? form_->lstPic7->count() : 0; }
 
 void QtPort::removeDelegationLine(int index) {
-  if (form_ && index >= 0 && index < form_->lstPic7->count())
-    delete form_->lstPic7->takeItem(index);
+  if (!form_ || index < 0 || index >= form_->lstPic7->count()) return;
+  delete form_->lstPic7->takeItem(index);
+  // The list would pass the selection on to the next line, and a second OK would then hand
+  // over (or take back) a province the player never chose: no line stays selected.
+  form_->lstPic7->setCurrentRow(-1);
+  form_->lstPic7->clearSelection();
 }
 
 void QtPort::openBattleWindow() {

@@ -339,6 +339,44 @@ TEST_F(KeyboardTest, DelegationOfTheLastProvinceIsRefused) {
   EXPECT_FALSE(form()->mnuIninKaijyo->menuAction()->isEnabled());
 }
 
+// Handing over a province leaves no line selected: Enter pressed again changes nothing until
+// the player chooses the next line, in both modes of the panel.
+TEST_F(KeyboardTest, AfterEachChangeTheNextProvinceMustBeChosen) {
+  startKeyboardGame();
+  game().state.provinces[2].lord = "織田";
+  game().state.provinces[5].lord = "織田";
+  nextPositionPlays(1);
+  enter();
+  control<QAction>("mnuInin")->trigger();
+  ASSERT_EQ(form()->lstPic7->count(), 3);
+
+  key(Qt::Key_Return);
+  EXPECT_TRUE(game().state.delegated[1]);
+  ASSERT_EQ(form()->lstPic7->count(), 2);
+  EXPECT_TRUE(form()->lstPic7->selectedItems().isEmpty());
+  const std::size_t shown = boxes.size();
+  key(Qt::Key_Return);
+  EXPECT_EQ(boxes.size(), shown);
+  EXPECT_FALSE(game().state.delegated[2]);
+  EXPECT_FALSE(game().state.delegated[5]);
+  EXPECT_EQ(form()->lstPic7->count(), 2);
+
+  form()->lstPic7->setCurrentRow(1);
+  key(Qt::Key_Return);
+  EXPECT_EQ(boxTexts().back(), "美濃を委任しました");
+  EXPECT_TRUE(game().state.delegated[5]);
+  EXPECT_FALSE(game().state.delegated[2]);
+
+  control<QAction>("mnuKaijyo")->trigger();
+  ASSERT_EQ(form()->lstPic7->count(), 2);
+  key(Qt::Key_Return);
+  EXPECT_EQ(boxTexts().back(), "尾張を委任解除しました");
+  EXPECT_TRUE(form()->lstPic7->selectedItems().isEmpty());
+  key(Qt::Key_Return);
+  EXPECT_TRUE(game().state.delegated[5]);
+  EXPECT_EQ(form()->lstPic7->count(), 1);
+}
+
 TEST_F(KeyboardTest, SaveFromTheMenuThenLoadRestoresThePanels) {
   startKeyboardGame();
   Province& owari = game().state.provinces[1];

@@ -1,5 +1,7 @@
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 
 #include "ui/province_panel.h"
 #include "ui/scroll_math.h"
@@ -153,6 +155,41 @@ TEST_F(UiTest, HelpPanelsAndTheirMenuItems) {
   form()->mnuHP->trigger();
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_TRUE(opened[0].toString().endsWith(QStringLiteral("README.md")));
+}
+
+// The menu bar as the window opens: entries in order, their items, the letters that reach
+// them, and which of them can be chosen.
+TEST_F(UiTest, MenuBarWhenTheWindowOpens) {
+  startGame();
+  const QList<QAction*> top = form()->menuBar()->actions();
+  QStringList captions;
+  for (QAction* a : top) captions << a->text();
+  EXPECT_EQ(captions,
+            QStringList({u8("セーブ/ロード(&A)"), u8("委任/委任解除(&B)"), u8("国家情報(&N)"),
+                         u8("国情報(&C)"), u8("変更(&F)"), u8("ヘルプ(&H)")}));
+  ASSERT_EQ(top.size(), 6);
+  EXPECT_EQ(top[2]->menu(), nullptr);  // 国家情報 acts when chosen
+
+  const auto items = [&](int entry) {
+    QStringList texts;
+    if (QMenu* menu = top[entry]->menu()) {
+      for (QAction* a : menu->actions()) texts << a->text() + (a->isEnabled() ? "" : " -");
+    }
+    return texts;
+  };
+  EXPECT_EQ(items(0), QStringList({u8("終了(&E)"), u8("セーブ(&S)"), u8("ロード(&L)")}));
+  EXPECT_EQ(items(1), QStringList({u8("委任(&I)"), u8("委任解除(&K)")}));
+  EXPECT_EQ(items(3), QStringList({u8("全国開く(&O)"), u8("全国閉じる(&H)")}));
+  EXPECT_EQ(items(4), QStringList({u8("設定(&D)")}));
+  // The four help panels are shown, so their items are disabled.
+  EXPECT_EQ(items(5),
+            QStringList({u8("作者ホームページ(&P)"), u8("国情報(&K) -"), u8("国家情報(&M) -"),
+                         u8("ボタンについて(&U) -"), u8("数値入力(&F) -")}));
+  EXPECT_FALSE(top[1]->isEnabled());
+  for (int entry : {0, 2, 3, 4, 5}) EXPECT_TRUE(top[entry]->isEnabled()) << entry;
+  for (const char* panel : {"PicPic", "Picture2", "Picture3", "picCur"}) {
+    EXPECT_TRUE(control<QWidget>(panel)->isVisible()) << panel;
+  }
 }
 
 TEST_F(UiTest, ScrollingToAProvince) {

@@ -373,12 +373,14 @@ void MainWindow::buildScrollBars(QWidget* client) {
   VScroll1->setGeometry(innerWidth - bar, 0, bar, innerHeight);
 
   // A negative maximum runs the game's values from 0 down to it; the bars show their
-  // magnitude, so that dragging down or right moves the map up or left as usual.
+  // magnitude, so that dragging down or right moves the map up or left as usual. A positive
+  // maximum (the window wider than the map) still lets scrollToProvince push the map right
+  // and under the vertical bar, so that bar stays visible too: it is the player's way back.
   auto configure = [](QScrollBar* b, const ScrollRange& r) {
     b->setRange(0, std::abs(r.maximum));
     b->setPageStep(r.largeChange);
     b->setSingleStep(r.smallChange);
-    b->setVisible(r.maximum < 0);
+    b->setVisible(r.maximum != 0);
   };
   configure(HScroll1, hRange_);
   configure(VScroll1, vRange_);

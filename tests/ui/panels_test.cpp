@@ -209,6 +209,11 @@ TEST_F(UiTest, ScrollingToAProvince) {
   // The window is wider than the map: a panel right of 3000 twips puts the bar at its maximum.
   form()->scrollToProvince(3);
   EXPECT_EQ(form()->mapLeftTwips(), form()->horizontalRange().maximum);
+  // That pushes the map right, under the vertical bar; the horizontal bar brings it back.
+  ASSERT_GT(form()->horizontalRange().maximum, 0);
+  EXPECT_FALSE(form()->HScroll1->isHidden());
+  form()->HScroll1->setValue(0);
+  EXPECT_EQ(form()->mapLeftTwips(), 0);
   // The bar moves the map.
   form()->VScroll1->setValue(1500);
   EXPECT_EQ(form()->mapTopTwips(), -1500);

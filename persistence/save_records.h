@@ -58,8 +58,10 @@ void visit(State& s, Visitor& v) {
   v.text(s.settingHouseName, {"設定の家名", 0, ""}, {});
   v.integer(s.settingSpeedIndex, {"メッセージスピード", 0, ""}, 0, 3);
   v.integer(s.settingEnterAdvance, {"Enter送りの設定", 0, ""}, 0, 1);
-  // The turn count again; on reading, this second copy is the one that stays.
-  v.integer(s.turnCount, {"ターン数", 0, ""}, 0, kCounterMax);
+  // The turn count again; on reading, this second copy is the one that stays. Games are saved
+  // only at the start of a turn, where it is 0; any other value would stop the seasons for
+  // good (the season advances only when the count was 0), so such a file is refused.
+  v.integer(s.turnCount, {"ターン数", 0, ""}, 0, 0);
 
   for (int i = 1; i <= kProvinceCount; ++i) {
     auto& p = s.provinces[i];

@@ -215,9 +215,12 @@ TEST_F(SaveTest, ReadsFractionsWithOrWithoutTheLeadingZeroAndKeepsTheSecondTurnC
   EXPECT_EQ(r.value->troopsPrice, 10.0);
   EXPECT_EQ(r.value->messageWait, 0.1);
   EXPECT_EQ(r.value->turnCount, 0);
+  // A count other than 0 where the game keeps it would stop the seasons: refused, line 16.
   lines[6] = "0";
   lines[15] = "3";
-  EXPECT_EQ(parseSaveFile(joinLines(lines)).value->turnCount, 3);
+  const SaveOutcome<GameState> frozen = parseSaveFile(joinLines(lines));
+  ASSERT_FALSE(frozen);
+  EXPECT_EQ(frozen.error.line, 16);
 }
 
 // Each case: the line to change (1-based), its new content, and the line the reader must

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <QWindow>
 
 #include "combat/battle.h"
@@ -15,6 +14,7 @@
 #include "ui/key_codes.h"
 #include "ui/nation_window.h"
 #include "ui/twips.h"
+#include "ui/widgets_util.h"
 
 namespace {
 
@@ -70,14 +70,7 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
   quit->setObjectName(QStringLiteral("mnuCombatQuit"));
   connect(quit, &QAction::triggered, this, &BattleWindow::emergencyQuit);
 
-  auto* client = new QWidget(this);
-  client->setFixedSize(twRect(0, 0, 5085, 5160).size());
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->setMenuBar(menu);
-  layout->addWidget(client);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  QWidget* client = fixedClientBelowMenu(this, menu, 5085, 5160);
 
   label(client, QStringLiteral("Label13"), QString::fromUtf8("↓自軍の態勢"),
         twRect(120, 240, 1575, kLineHeight));

@@ -6,10 +6,10 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QStyledItemDelegate>
-#include <QVBoxLayout>
 
 #include "ui/nation_lines.h"
 #include "ui/twips.h"
+#include "ui/widgets_util.h"
 
 namespace {
 
@@ -143,14 +143,7 @@ NationWindow::NationWindow(velmora::Game& g, std::function<void(int)> scrollToPr
   close->setObjectName(QStringLiteral("mnuNationClose"));
   connect(close, &QAction::triggered, this, &QDialog::close);
 
-  auto* client = new QWidget(this);
-  client->setFixedSize(twRect(0, 0, 8775, 7275).size());
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->setMenuBar(menu);
-  layout->addWidget(client);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  QWidget* client = fixedClientBelowMenu(this, menu, 8775, 7275);
 
   label(client, "lblTitle", QString::fromUtf8("過去の戦闘データ"), twRect(4080, 0, 3135, 255));
 

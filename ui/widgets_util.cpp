@@ -1,5 +1,7 @@
 #include "ui/widgets_util.h"
 
+#include <QVBoxLayout>
+
 #include "ui/twips.h"
 
 namespace velmora::ui {
@@ -9,6 +11,18 @@ void setBackground(QWidget* w, const QColor& colour) {
   pal.setColor(QPalette::Window, colour);
   w->setPalette(pal);
   w->setAutoFillBackground(true);
+}
+
+QWidget* fixedClientBelowMenu(QWidget* dialog, QMenuBar* menu, int widthTwips, int heightTwips) {
+  auto* client = new QWidget(dialog);
+  client->setFixedSize(twRect(0, 0, widthTwips, heightTwips).size());
+  auto* layout = new QVBoxLayout(dialog);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setMenuBar(menu);
+  layout->addWidget(client);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  return client;
 }
 
 void fitToText(QLabel* label) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QString>
 #include <QWidget>
@@ -17,6 +18,10 @@ void setBackground(QWidget* w, const QColor& colour);
 // A child label at a place given in twips; width and height 0 let it size itself to its text.
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
                  int width = 0, int height = 0);
+
+// A dialog's client area of a fixed size in twips below its menu bar; the dialog keeps the
+// size of the two together.
+QWidget* fixedClientBelowMenu(QWidget* dialog, QMenuBar* menu, int widthTwips, int heightTwips);
 
 // Sizes a label to its text; an empty label shrinks to nothing rather than to a coloured
 // square of its minimum size.

@@ -148,15 +148,18 @@ bool MainKeys::mainWindowKey(int key, Qt::KeyboardModifiers modifiers) {
 
 SettingsKeys::SettingsKeys(Game& g, EngineGate& gate, SettingsDialog* dialog,
                            std::function<bool()> gameStarted)
-    : QObject(dialog), g_(g), gate_(gate), dialog_(dialog), gameStarted_(std::move(gameStarted)) {}
+    : QObject(dialog), g_(g), gate_(gate), window_(dialog), gameStarted_(std::move(gameStarted)) {}
 
 bool SettingsKeys::eventFilter(QObject* obj, QEvent* e) {
-  if (!isKeyPress(obj, e, dialog_)) return QObject::eventFilter(obj, e);
+  if (!isKeyPress(obj, e, window_)) return QObject::eventFilter(obj, e);
+  // Only a dialog still whole takes keys; one half destroyed is a QWidget again.
+  auto* dialog = qobject_cast<SettingsDialog*>(window_.data());
+  if (!dialog) return QObject::eventFilter(obj, e);
   auto* key = static_cast<QKeyEvent*>(e);
-  return settingsKey(key->key(), key->modifiers());
+  return settingsKey(dialog, key->key(), key->modifiers());
 }
 
-bool SettingsKeys::settingsKey(int key, Qt::KeyboardModifiers modifiers) {
+bool SettingsKeys::settingsKey(SettingsDialog* dialog, int key, Qt::KeyboardModifiers modifiers) {
   if (isModifierKey(key) || (modifiers & Qt::AltModifier)) return false;
   const int code = virtualKeyCode(key, modifiers);
   const int digit = keypadDigit(code);
@@ -164,16 +167,16 @@ bool SettingsKeys::settingsKey(int key, Qt::KeyboardModifiers modifiers) {
   if (code == vk::kF1) {
     quit();
   } else if (digit >= 1 && digit <= 4) {
-    dialog_->Option1[digit - 1]->setChecked(true);
+    dialog->Option1[digit - 1]->setChecked(true);
   } else if (digit == 5) {
-    dialog_->Check1->toggle();
+    dialog->Check1->toggle();
   } else if (digit == 6) {
-    dialog_->Text1->setFocus();  // which selects its text
+    dialog->Text1->setFocus();  // which selects its text
   }
   // The key goes on to the control that had the focus when it was pressed. It is used up when
   // the focus moved (keypad 6 would type 6 into the house box it just selected) and when it
   // is a keypad key with Num Lock off (an arrow would move the speed option just checked).
-  return !dialog_ || QApplication::focusWidget() != focused || isKeypadNavigation(key, modifiers);
+  return !window_ || QApplication::focusWidget() != focused || isKeypadNavigation(key, modifiers);
 }
 
 void SettingsKeys::quit() {

@@ -51,12 +51,15 @@ class SettingsKeys : public QObject {
   bool eventFilter(QObject* obj, QEvent* e) override;
 
  private:
-  bool settingsKey(int key, Qt::KeyboardModifiers modifiers);
+  bool settingsKey(SettingsDialog* dialog, int key, Qt::KeyboardModifiers modifiers);
   void quit();
 
   Game& g_;
   EngineGate& gate_;
-  QPointer<SettingsDialog> dialog_;
+  // Held as a plain widget: children of the dialog die after its own destructor has run, and
+  // the events sent meanwhile pass this filter; a QPointer<SettingsDialog> would then cast a
+  // QWidget down to the dialog it no longer is.
+  QPointer<QWidget> window_;
   std::function<bool()> gameStarted_;
 };
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
@@ -424,6 +425,36 @@ TEST_F(KeyboardTest, SettingsF1SavesAndQuits) {
                                                   "終了します。よろしいですか?"}));
   EXPECT_TRUE(terminated);
   EXPECT_TRUE(QFile::exists(saveDir.filePath(QStringLiteral("Game.dt"))));
+}
+
+// The dialog's key filter outlives the dialog's own destructor while its controls are deleted,
+// and sees the events their deletion sends; it must not take the half-destroyed widget for a
+// settings dialog (the sanitizer build reports the bad downcast). A dialog opened afterwards
+// gets its keys as before.
+TEST_F(KeyboardTest, SettingsDialogDeletedWithItsKeyFilterInstalled) {
+  startKeyboardGame();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  for (int round = 0; round < 2; ++round) {
+    control<QAction>("mnuSettei")->trigger();
+    QPointer<SettingsDialog> dialog = app->settingsDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    dialog->Option1[0]->setFocus();
+    QTest::keyClick(dialog->windowHandle(), Qt::Key_3, Qt::KeypadModifier);
+    EXPECT_TRUE(dialog->Option1[2]->isChecked()) << round;
+    if (round == 0) {
+      delete dialog.data();  // as the main window deletes its children at the end
+    } else {
+      dialog->reject();
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    EXPECT_TRUE(dialog.isNull()) << round;
+    EXPECT_EQ(app->settingsDialog(), nullptr) << round;
+  }
+  // Keys to the main window are the main window's alone again.
+  keypad(3);
+  EXPECT_FALSE(terminated);
+  EXPECT_NE(form(), nullptr);
 }
 
 TEST_F(KeyboardTest, SettingsKeysBeforeTheFirstGame) {

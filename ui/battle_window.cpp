@@ -18,6 +18,7 @@
 
 namespace {
 
+using velmora::ui::setCloseLines;
 using velmora::ui::twRect;
 
 int twipsToPixels(double twips) { return qRound(twips / 15.0); }
@@ -103,9 +104,7 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
   small.setPixelSize(10);
   for (QLabel* text : {explanation, supply}) {
     text->setFont(small);
-    text->setTextFormat(Qt::RichText);
-    text->setText(QStringLiteral("<div style=\"line-height: 85%; white-space: pre-wrap\">%1</div>")
-                      .arg(text->text().toHtmlEscaped()));
+    setCloseLines(text, 85);
   }
 
   const char* heads[7] = {"威力", "通常", "突撃", "包囲", "射撃", "防御", "消費"};

@@ -79,6 +79,7 @@ bool MainKeys::mainWindowKey(int key, Qt::KeyboardModifiers modifiers) {
   // 1. The message panel: any key arms the Enter lock, Enter presses OK.
   if (g_.currentPanel == Panel::Message) {
     const bool enter = code == vk::kEnter;
+    if (form_) form_->noteKeyOnMessagePanel();
     gate_.runPlayer([this, enter] { keyOnMessagePanel(g_, enter); });
     used = used || enter;
   }

@@ -89,7 +89,7 @@ MainWindow::MainWindow(Game& g, QtPort& port, EngineGate& gate, QWidget* parent)
   tmrOk = new QTimer(this);
   tmrOk->setObjectName(QStringLiteral("tmrOk"));
   tmrOk->setInterval(10);
-  connect(tmrOk, &QTimer::timeout, this, [this] { gate_.runTick([this] { lockTimerTick(g_); }); });
+  connect(tmrOk, &QTimer::timeout, this, &MainWindow::lockTimerFired);
 
   // 13500 x 10000 twips; the window keeps this size, the map scrolls inside it.
   setFixedSize(tw(13500), tw(10000));
@@ -99,6 +99,20 @@ MainWindow::MainWindow(Game& g, QtPort& port, EngineGate& gate, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::player(std::function<void()> handler) { gate_.runPlayer(std::move(handler)); }
+
+void MainWindow::noteKeyOnMessagePanel() { keySinceLockTick_ = true; }
+
+void MainWindow::lockTimerFired() {
+  // The lock exists to refuse the keys that queued while a press was handled, and the lock
+  // rule counts on ticks that come only when no input is waiting. Qt fires an overdue tick
+  // before the keys that queued during a message hold, so a tick releases the lock only after
+  // a whole interval in which no key came: the queued keys are then seen, and refused, first.
+  if (keySinceLockTick_) {
+    keySinceLockTick_ = false;
+    return;
+  }
+  gate_.runTick([this] { lockTimerTick(g_); });
+}
 
 void MainWindow::buildMessagePanel(QWidget* surface) {
   pic1 = addPanel(surface, "pic1", 0, 0, 3735, 2415);
@@ -217,11 +231,14 @@ void MainWindow::buildCommandPanels(QWidget* surface) {
   toPanel(orderButton(pic7, "cmdCancelPic7", "Cancel", 1680, 960, 1215, 375), Panel::Order);
   QLabel* note =
       panelText(pic7, "lblPic7Note", "設定したらCancelでもどります", 1680, 1440, 1215, 615);
-  note->setWordWrap(true);
+  // Three lines in its 41 pixels: a smaller font with its lines set closer, a pixel clear of
+  // the box's edges.
   QFont noteFont = note->font();
-  noteFont.setPixelSize(10);  // three lines in its 41 pixels
+  noteFont.setPixelSize(10);
   note->setFont(noteFont);
+  note->setMargin(1);
   note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  setCloseLines(note, 85);
 
   for (QWidget* panel : {pic2, pic3, pic4, pic5, pic6, pic7}) panel->hide();
 }
@@ -454,6 +471,9 @@ void MainWindow::writeLine(int line, const QString& text) {
   }
   label->setText(text);
   fitToText(label);
+  // The same text again queues no repaint of its own, and a line shown again after line 1 hid
+  // it would then stand empty through its hold: every line written is drawn anew.
+  label->update();
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {

@@ -45,6 +45,9 @@ class MainWindow : public QMainWindow {
   void openAllPanels();
   void closeAllPanels();
 
+  // A key reached the message panel: the Enter lock holds at least one more tick.
+  void noteKeyOnMessagePanel();
+
   // The message lines: line 1 hides lines 2 and 3, lines 2 and 3 make themselves visible.
   void writeLine(int line, const QString& text);
 
@@ -110,6 +113,7 @@ class MainWindow : public QMainWindow {
                            int width, int height);
   void connectOrder(QPushButton* button, int kind);
   void player(std::function<void()> handler);
+  void lockTimerFired();
   void setHorizontal(int value);
   void setVertical(int value);
 
@@ -122,6 +126,7 @@ class MainWindow : public QMainWindow {
   ScrollRange vRange_;
   int mapLeft_ = 120;
   int mapTop_ = 120;
+  bool keySinceLockTick_ = false;
 };
 
 }  // namespace velmora::ui

@@ -30,6 +30,14 @@ void fitToText(QLabel* label) {
   if (label->text().isEmpty()) label->resize(0, label->height());
 }
 
+void setCloseLines(QLabel* label, int percent) {
+  label->setWordWrap(true);
+  label->setTextFormat(Qt::RichText);
+  label->setText(QStringLiteral("<div style=\"line-height: %1%; white-space: pre-wrap\">%2</div>")
+                     .arg(percent)
+                     .arg(label->text().toHtmlEscaped()));
+}
+
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
                  int width, int height) {
   auto* label = new QLabel(text, parent);

@@ -27,6 +27,11 @@ QWidget* fixedClientBelowMenu(QWidget* dialog, QMenuBar* menu, int widthTwips, i
 // square of its minimum size.
 void fitToText(QLabel* label);
 
+// Wraps a fixed-size label's text with its lines set closer than the font's own line height
+// (percent of it), for the small notes whose boxes hold more lines than the font would fit.
+// Blanks in the text are kept.
+void setCloseLines(QLabel* label, int percent);
+
 // A label that reports clicks (the province panels' number and name).
 class ClickableLabel : public QLabel {
   Q_OBJECT

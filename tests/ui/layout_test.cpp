@@ -99,3 +99,59 @@ TEST_F(UiTest, EmptyPanelTextsShowNothing) {
 
 }  // namespace
 }  // namespace velmora::ui::test
+
+#include <QTextDocument>
+
+#include "ui/battle_window.h"
+#include "ui/nation_window.h"
+
+namespace velmora::ui::test {
+namespace {
+
+// The size a label's text takes when wrapped to the label's contents width, measured the way
+// the label draws it: plain text through the font metrics, rich text through a text document.
+QRectF wrappedTextRect(const QLabel* label) {
+  const int m = label->margin();
+  const QRect room = label->contentsRect().adjusted(m, m, -m, -m);
+  if (label->textFormat() == Qt::RichText) {
+    QTextDocument doc;
+    doc.setDefaultFont(label->font());
+    doc.setDocumentMargin(0);
+    doc.setHtml(label->text());
+    doc.setTextWidth(room.width());
+    return QRectF(room.topLeft(), QSizeF(doc.idealWidth(), doc.size().height()));
+  }
+  return label->fontMetrics().boundingRect(
+      room, static_cast<int>(label->alignment()) | Qt::TextWordWrap, label->text());
+}
+
+// Every fixed-size label that wraps its text, in the main window, the battle window and the
+// nation window, shows all of it inside its box; a label that fills its own background keeps
+// the text a pixel clear of its left and right edges. Also run at device pixel ratio 2.
+TEST_F(UiTest, WrappedTextsFitTheirBoxes) {
+  startGame();
+  BattleWindow battle(game());
+  NationWindow nation(
+      game(), [](int) {}, nullptr);
+  int checked = 0;
+  for (QWidget* window : {static_cast<QWidget*>(form()), static_cast<QWidget*>(&battle),
+                          static_cast<QWidget*>(&nation)}) {
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+      if (!label->wordWrap() || label->text().isEmpty()) continue;
+      const QRectF text = wrappedTextRect(label);
+      const int edge = label->autoFillBackground() ? 1 : 0;
+      const QRectF box = QRectF(label->rect()).adjusted(edge, 0, -edge, 0);
+      EXPECT_TRUE(box.contains(text))
+          << label->objectName().toStdString() << " in " << window->objectName().toStdString()
+          << ": text " << text.width() << "x" << text.height() << " at " << text.x() << ","
+          << text.y() << " in a box of " << label->width() << "x" << label->height();
+      ++checked;
+    }
+  }
+  // The delegation note, the four help panels, the battle window's two notes and seven column
+  // heads, and the nation window's legend.
+  EXPECT_GE(checked, 14);
+}
+
+}  // namespace
+}  // namespace velmora::ui::test

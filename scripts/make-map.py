@@ -149,9 +149,6 @@ PROVINCES = {
          "hirakata", "yamazaki", "oinosaka", "hanase", "sanshu"],
 }
 
-NAMES = {1: "尾張", 2: "三河", 3: "遠江", 4: "信濃", 5: "美濃", 6: "伊勢", 7: "南近江",
-         8: "北近江", 9: "越前", 10: "京"}
-
 NEUTRAL = "#d9d4c3"
 SEA = "#a9cbe3"
 COLOURS = {

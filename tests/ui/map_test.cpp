@@ -1,4 +1,4 @@
-// The map picture against the panels and lines that stand on it (Part 6.2): every panel over
+// The map picture against the panels and lines that stand on it: every panel over
 // its own province, the thirteen lines between provinces that border each other on the
 // picture, and every province one piece of land.
 #include <QColor>
@@ -86,8 +86,7 @@ TEST_F(MapTest, EveryPanelStandsOnItsProvince) {
   EXPECT_EQ(image.size(), QSize(kMapWidth, kMapHeight));
   for (int p = 1; p <= 10; ++p) {
     const QPoint c = panelCentre(p);
-    EXPECT_EQ(provinceAt(c.x(), c.y()), p)
-        << "panel " << p << " centre " << c.x() << "," << c.y();
+    EXPECT_EQ(provinceAt(c.x(), c.y()), p) << "panel " << p << " centre " << c.x() << "," << c.y();
   }
 }
 

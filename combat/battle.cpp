@@ -163,7 +163,10 @@ void resolveRound(Game& g) {
     return validTactic(tactic) ? b.tactics[tactic].killPercent : 0;
   };
   b.fieldTroops -= chargeOf(killPercent(b.defenderTactic) * t.troops / 100.0);
-  t.troops -= chargeOf(killPercent(b.attackerTactic) * b.fieldTroops / 100.0);
+  // The attackers strike with what is left of them; an army wiped out (below 0 until the
+  // clamp) kills no one, rather than handing the defender troops.
+  const std::int32_t striking = b.fieldTroops < 0 ? 0 : b.fieldTroops;
+  t.troops -= chargeOf(killPercent(b.attackerTactic) * striking / 100.0);
   clampAndRefresh(g);
 
   bool won;

@@ -33,12 +33,12 @@ void recordBattle(GameState& s, const BattleState& b, bool won) {
   for (int n = 1; n <= kNationCount; ++n) {
     Nation& house = s.nations[n];
     if (house.name == attackerLord) {
-      (won ? house.wins : house.losses) += 1;
-      if (validTactic(b.attackerTactic)) house.tacticUses[b.attackerTactic] += 1;
+      countUp(won ? house.wins : house.losses);
+      if (validTactic(b.attackerTactic)) countUp(house.tacticUses[b.attackerTactic]);
     }
     if (house.name == targetLord) {
-      (won ? house.losses : house.wins) += 1;
-      if (validTactic(b.defenderTactic)) house.tacticUses[b.defenderTactic] += 1;
+      countUp(won ? house.losses : house.wins);
+      if (validTactic(b.defenderTactic)) countUp(house.tacticUses[b.defenderTactic]);
     }
   }
 }

@@ -65,7 +65,7 @@ std::string joinLines(const std::vector<std::string>& lines) {
 // The opening scenario with prices from the draws 0.25, 0 and 0.385 (food 0.6 + 0.3, troops
 // 2.1, arms 7) and a few values changed.
 void makeKnownState(Fixture& f) {
-  f.s.provinces[3].gold = -5;
+  f.s.provinces[3].gold = 0;
   f.s.nations[1].tacticUses[4] = 12;
   f.s.nations[2].wins = 3;
   f.s.delegated[4] = true;
@@ -88,7 +88,7 @@ std::vector<std::string> knownLines() {
           // provinces
           "1", q("94 F6 92 A3"), oda, "20", "20", "30", "10", "10", "10", "35", "50",  //
           "2", q("8E 4F 89 CD"), tokugawa, "10", "10", "25", "10", "10", "10", "15", "50", "3",
-          q("89 93 8D 5D"), imagawa, "10", "15", "20", "10", "-5", "30", "10", "50", "4",
+          q("89 93 8D 5D"), imagawa, "10", "15", "20", "10", "0", "30", "10", "50", "4",
           q("90 4D 94 5A"), takeda, "20", "10", "10", "10", "10", "30", "20", "50", "5",
           q("94 FC 94 5A"), saito, "10", "20", "30", "10", "10", "20", "20", "50", "6",
           q("88 C9 90 A8"), kitabatake, "10", "10", "20", "10", "10", "10", "10", "50", "7",
@@ -171,9 +171,8 @@ TEST_F(SaveTest, SavingThenLoadingKeepsEveryField) {
   loadGame(other.game);
   EXPECT_EQ(other.s, saved);
   EXPECT_EQ(other.s.troopsPrice, 0.8999999999999999);
-  EXPECT_EQ(
-      other.port.boxTexts(),
-      (std::vector<std::string>{"MINエラー金-5:999", "MAXエラー兵 1200:999", "ロードしました"}));
+  EXPECT_EQ(other.port.boxTexts(),
+            (std::vector<std::string>{"MAXエラー兵 1200:999", "ロードしました"}));
   EXPECT_EQ(other.port.linesOf(1), std::vector<std::string>{"12年目の秋です"});
   EXPECT_EQ(other.port.caption, "12年目の秋");
   EXPECT_EQ(other.port.food, "1.5");
@@ -279,6 +278,119 @@ TEST(SaveFormat, RefusesEveryWronglyTypedOrOutOfRangeLine) {
     EXPECT_FALSE(r) << "line " << c.line << ": " << c.content;
     EXPECT_EQ(r.error.line, c.blamed) << c.content << " -> " << r.error.describe();
   }
+}
+
+// Values of the right type that would still hurt the game once loaded.
+TEST(SaveFormat, RefusesValuesThatWouldHurtThePlay) {
+  // Only the four hold times of the speed options, in any decimal form.
+  for (const auto& [text, wait] : std::vector<std::pair<std::string, double>>{
+           {".1", 0.1}, {"0.2", 0.2}, {"0.50", 0.5}, {"1", 1.0}, {"1.0", 1.0}}) {
+    std::vector<std::string> lines = knownLines();
+    lines[270] = text;
+    SaveOutcome<GameState> r = parseSaveFile(joinLines(lines));
+    ASSERT_TRUE(r) << text << ": " << r.error.describe();
+    EXPECT_EQ(r.value->messageWait, wait);
+  }
+  for (const std::string text : {"0.001", "0.3", "5", "1000000000", "10000000000"}) {
+    std::vector<std::string> lines = knownLines();
+    lines[270] = text;
+    SaveOutcome<GameState> r = parseSaveFile(joinLines(lines));
+    ASSERT_FALSE(r) << text;
+    EXPECT_EQ(r.error.describe(),
+              "271行目(メッセージの待ち時間): 0.1、0.2、0.5、1のどれかでなければなりません");
+  }
+
+  // No province quantity below 0, in any province; 0 itself and the upper bound are taken.
+  for (int p = 1; p <= 10; ++p) {
+    for (int field = 3; field <= 10; ++field) {
+      const int line = 17 + (p - 1) * 11 + field;
+      std::vector<std::string> lines = knownLines();
+      for (const std::string ok : {"0", "9999"}) {
+        lines[line - 1] = ok;
+        EXPECT_TRUE(parseSaveFile(joinLines(lines))) << "line " << line << ": " << ok;
+      }
+      lines[line - 1] = "-1";
+      SaveOutcome<GameState> r = parseSaveFile(joinLines(lines));
+      EXPECT_FALSE(r) << "line " << line;
+      EXPECT_EQ(r.error.line, line);
+    }
+  }
+
+  // Two houses of one name: the later one is blamed, before any lord is looked up.
+  std::vector<std::string> lines = knownLines();
+  lines[139] = q("90 44 93 63");  // house 2 named 織田
+  SaveOutcome<GameState> r = parseSaveFile(joinLines(lines));
+  ASSERT_FALSE(r);
+  EXPECT_EQ(r.error.describe(), "140行目(家2の名前): 「織田」は家1と同じ名前です");
+  lines = knownLines();
+  lines[235] = lines[223];  // house 10 named as house 9
+  EXPECT_EQ(parseSaveFile(joinLines(lines)).error.line, 236);
+}
+
+TEST_F(SaveTest, AFileWithANegativeMoraleIsRefusedAndChangesNothing) {
+  std::vector<std::string> lines = knownLines();
+  lines[26] = "-50";  // 尾張's 民度
+  writeBytes(file(), joinLines(lines));
+  const GameState running = f.s;
+  loadGame(f.game);
+  EXPECT_EQ(f.s, running);
+  ASSERT_EQ(f.port.boxes.size(), 1u);
+  EXPECT_NE(f.port.boxes[0].text.find("27行目(国1の民度): -50は0から9999の範囲にありません"),
+            std::string::npos)
+      << f.port.boxes[0].text;
+}
+
+// Every counter at the most a file holds: the game loads, plays on for years (battles, the
+// computer reading its opponents' tactics, winters) without any arithmetic overflowing, and
+// saves and loads again. The sanitizer build checks the overflow itself.
+TEST(SaveFormat, CountersAtTheirBoundPlayOnAndSaveAgain) {
+  TempDir dir;
+  int battles = 0;
+  for (int game = 0; game < 4; ++game) {
+    test::RecordingPort port;
+    SeededRandom rng(700 + game);
+    Game g(port, rng);
+    port.game = &g;
+    g.saveDirectory = dir.path();
+    GameState& s = g.state;
+    s.playerHouse = "*";
+    s.autoAdvance = true;
+    newGame(g);
+    s.year = 1'000'000'000;
+    for (int n = 1; n <= kNationCount; ++n) {
+      Nation& house = s.nations[n];
+      house.wins = house.losses = 1'000'000'000;
+      house.tacticUses.fill(1'000'000'000);
+      house.tacticUses[0] = 0;
+    }
+    ASSERT_TRUE(saveGame(g));
+    s = GameState{};
+    s.turnStart = true;
+    loadGame(g);
+    ASSERT_EQ(s.year, 1'000'000'000);
+
+    const int presses = 11 * 4 * 10;  // about ten years
+    for (int i = 0; i < presses && !g.ended; ++i) pressOk(g);
+    for (const std::string& line : port.linesOf(2)) {
+      battles += line.find("に攻め込んだ") != std::string::npos;
+    }
+    for (int n = 1; n <= kNationCount; ++n) {
+      EXPECT_EQ(s.nations[n].wins, 1'000'000'000);
+      EXPECT_EQ(s.nations[n].losses, 1'000'000'000);
+      for (int t = 1; t <= kTacticCount; ++t) {
+        EXPECT_EQ(s.nations[n].tacticUses[t], 1'000'000'000);
+      }
+    }
+    EXPECT_EQ(s.year, 1'000'000'000);
+    while (!s.turnStart && !g.ended) pressOk(g);
+    if (g.ended) continue;
+    port.clear();
+    ASSERT_TRUE(saveGame(g)) << (port.boxes.empty() ? "" : port.boxes.back().text);
+    const GameState played = s;
+    loadGame(g);
+    EXPECT_EQ(s, played);
+  }
+  EXPECT_GT(battles, 0);
 }
 
 TEST(SaveFormat, RefusesBrokenLineStructure) {

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
+#include <thread>
 
 #include "core/scenario.h"
 #include "core/turn_cycle.h"
@@ -45,6 +50,12 @@ std::string readBytes(const fs::path& p) {
 void writeBytes(const fs::path& p, const std::string& bytes) {
   std::ofstream out(p, std::ios::binary | std::ios::trunc);
   out << bytes;
+}
+
+std::set<std::string> namesIn(const fs::path& dir) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir)) names.insert(entry.path().filename());
+  return names;
 }
 
 // A quoted text from Shift_JIS bytes written in hex: q("94 F6 92 A3") is "尾張".
@@ -132,7 +143,7 @@ TEST_F(SaveTest, WritesTheKnownStateByteForByte) {
   EXPECT_EQ(readBytes(file()), joinLines(knownLines()));
   EXPECT_EQ(f.port.boxTexts(), std::vector<std::string>{"セーブしました"});
   EXPECT_EQ(f.game.currentPanel, Panel::Message);
-  EXPECT_FALSE(fs::exists(temporarySavePath(file())));
+  EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"Game.dt"});  // no temporary file left
 }
 
 TEST_F(SaveTest, SavingThenLoadingKeepsEveryField) {
@@ -501,20 +512,41 @@ TEST_F(SaveTest, ABadFileLeavesTheRunningGameUntouched) {
   EXPECT_EQ(f.port.boxes.size(), 1u);
 }
 
+// Files may grow to a few bytes only while it lives (the limit binds root too).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);  // a failing write, not a killed program
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, oldHandler_);
+  }
+
+ private:
+  rlimit old_{};
+  void (*oldHandler_)(int);
+};
+
 TEST_F(SaveTest, AFailedWriteKeepsTheOldFileAndTheQuitGoesOn) {
   ASSERT_TRUE(saveGame(f.game));
   const std::string before = readBytes(file());
   const GameState saved = f.s;
 
-  // A directory where the temporary file must go: no user, root included, can open it for
-  // writing.
-  fs::create_directory(temporarySavePath(file()));
+  FileSizeLimit limit(100);
   f.s.year = 30;
   f.port.clear();
   EXPECT_FALSE(saveGame(f.game));
   EXPECT_EQ(readBytes(file()), before);
   ASSERT_EQ(f.port.boxes.size(), 1u);
   EXPECT_TRUE(f.port.boxes[0].warning);
+  EXPECT_NE(f.port.boxes[0].text.find("に書き込めません(ファイルが大きすぎます)"),
+            std::string::npos)
+      << f.port.boxes[0].text;
   EXPECT_NE(f.port.boxes[0].text.find("前のセーブファイルはそのまま"), std::string::npos);
 
   // The quit confirmation: OK to save, the save fails, and the program goes on.
@@ -523,6 +555,7 @@ TEST_F(SaveTest, AFailedWriteKeepsTheOldFileAndTheQuitGoesOn) {
   EXPECT_FALSE(f.game.ended);
   EXPECT_FALSE(f.port.terminated);
   EXPECT_EQ(f.port.boxes.size(), 2u);  // the question and the failure; no second question
+  EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"Game.dt"});  // the partial file is gone
 
   loadGame(f.game);
   EXPECT_EQ(f.s, saved);
@@ -536,11 +569,100 @@ TEST_F(SaveTest, ASaveDirectoryUnderARegularFileFails) {
   EXPECT_EQ(readBytes(dir.path() / "plain"), "x");
 }
 
-TEST_F(SaveTest, ALeftoverTemporaryFileFromAKilledSaveDoesNotMatter) {
-  writeBytes(temporarySavePath(file()), "half a fi");
+TEST_F(SaveTest, LeftoverTemporaryFilesFromKilledSavesDoNotMatter) {
+  // What killed saves leave, under the names saves use now and used before; a save neither
+  // writes through them nor removes them.
+  const std::set<std::string> leftovers{"Game.dt.tmp", "Game.dt.tmpAbc123"};
+  for (const auto& name : leftovers) writeBytes(dir.path() / name, "half a fi");
   ASSERT_TRUE(saveGame(f.game));
-  EXPECT_FALSE(fs::exists(temporarySavePath(file())));
   EXPECT_EQ(readBytes(file()), joinLines(knownLines()));
+  for (const auto& name : leftovers) EXPECT_EQ(readBytes(dir.path() / name), "half a fi");
+  std::set<std::string> expected = leftovers;
+  expected.insert("Game.dt");
+  EXPECT_EQ(namesIn(dir.path()), expected);
+}
+
+// Saving follows a symbolic link as loading does: the file it names is replaced and the link
+// stays. A loop of links is refused both ways, in the game's language.
+TEST_F(SaveTest, SavingAndLoadingBothFollowASymbolicLink) {
+  fs::create_directory(dir.path() / "store");
+  fs::create_symlink("store/real.dt", file());  // relative to the link's folder; no file yet
+  ASSERT_TRUE(saveGame(f.game)) << f.port.boxTexts().back();
+  EXPECT_TRUE(fs::is_symlink(file()));
+  EXPECT_EQ(readBytes(dir.path() / "store" / "real.dt"), joinLines(knownLines()));
+  f.s.year = 7;
+  ASSERT_TRUE(saveGame(f.game));  // replaces the file the link names
+  EXPECT_TRUE(fs::is_symlink(file()));
+  f.s.year = 9;
+  loadGame(f.game);
+  EXPECT_EQ(f.s.year, 7);
+  EXPECT_EQ(namesIn(dir.path() / "store"), std::set<std::string>{"real.dt"});
+
+  fs::remove(file());
+  fs::create_symlink("Game.dt", file());
+  const GameState running = f.s;
+  f.port.clear();
+  EXPECT_FALSE(saveGame(f.game));
+  loadGame(f.game);
+  EXPECT_EQ(f.s, running);
+  ASSERT_EQ(f.port.boxes.size(), 2u);
+  for (const auto& box : f.port.boxes) {
+    EXPECT_TRUE(box.warning);
+    EXPECT_NE(box.text.find("を開けません(シンボリックリンクが循環しているか、多すぎます)"),
+              std::string::npos)
+        << box.text;
+  }
+  EXPECT_TRUE(fs::is_symlink(file()));
+}
+
+TEST_F(SaveTest, ASavedFileHas0644LessTheUmask) {
+  const mode_t old = umask(0);
+  for (const mode_t mask : {022, 027, 077, 0}) {
+    umask(mask);
+    ASSERT_TRUE(saveGame(f.game));
+    struct stat info {};
+    ASSERT_EQ(stat(file().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0644 & ~mask) << std::oct << mask;
+  }
+  umask(old);
+}
+
+// Two copies of the game saving to one file at the same moment, again and again: each save
+// succeeds, and the file left is always the whole of one of the two games.
+TEST(SaveFile, ConcurrentSavesEachWriteAWholeGame) {
+  TempDir dir;
+  const fs::path file = dir.path() / "Game.dt";
+  Fixture a{"織田", {0.25, 0.0, 0.385}};
+  Fixture b{"織田", {0.25, 0.0, 0.385}};
+  b.s.year = 2;
+  b.s.provinces[5].gold = 777;
+  for (int pair = 0; pair < 200; ++pair) {
+    std::optional<SaveFileError> errorA, errorB;
+    std::thread first([&] { errorA = writeSaveFile(a.s, file); });
+    std::thread second([&] { errorB = writeSaveFile(b.s, file); });
+    first.join();
+    second.join();
+    ASSERT_FALSE(errorA) << "pair " << pair << ": " << errorA->describe();
+    ASSERT_FALSE(errorB) << "pair " << pair << ": " << errorB->describe();
+    SaveOutcome<GameState> left = readSaveFile(file);
+    ASSERT_TRUE(left) << "pair " << pair << ": " << left.error.describe();
+    ASSERT_TRUE(*left.value == a.s || *left.value == b.s) << "pair " << pair;
+  }
+  EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"Game.dt"});
+}
+
+// Whatever the system reports reaches the player in the game's language; a number the game
+// has no words for is still named.
+TEST(SaveFile, SystemErrorsAreReportedInJapanese) {
+  for (int err = 1; err < 134; ++err) {
+    const std::string reason = systemErrorReason(err);
+    EXPECT_FALSE(reason.empty()) << err;
+    EXPECT_TRUE(std::none_of(reason.begin(), reason.end(),
+                             [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }))
+        << err << ": " << reason;
+  }
+  EXPECT_NE(systemErrorReason(EDOM).find(std::to_string(EDOM)), std::string::npos);
+  EXPECT_NE(systemErrorReason(ELOOP), systemErrorReason(EIO));
 }
 
 TEST_F(SaveTest, TheQuitConfirmationWritesTheSameFileAsTheMenu) {

@@ -619,12 +619,12 @@ TEST_F(SaveTest, ASavedFileHas0644LessTheUmask) {
   const mode_t old = umask(0);
   for (const mode_t mask : {022, 027, 077, 0}) {
     umask(mask);
-    ASSERT_TRUE(saveGame(f.game));
+    EXPECT_TRUE(saveGame(f.game));
     struct stat info {};
-    ASSERT_EQ(stat(file().c_str(), &info), 0);
+    EXPECT_EQ(stat(file().c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0644 & ~mask) << std::oct << mask;
   }
-  umask(old);
+  umask(old);  // no early return above: the process keeps its own umask
 }
 
 // Two copies of the game saving to one file at the same moment, again and again: each save

@@ -33,12 +33,12 @@ void recordBattle(GameState& s, const BattleState& b, bool won) {
   for (int n = 1; n <= kNationCount; ++n) {
     Nation& house = s.nations[n];
     if (house.name == attackerLord) {
-      (won ? house.wins : house.losses) += 1;
-      if (validTactic(b.attackerTactic)) house.tacticUses[b.attackerTactic] += 1;
+      countUp(won ? house.wins : house.losses);
+      if (validTactic(b.attackerTactic)) countUp(house.tacticUses[b.attackerTactic]);
     }
     if (house.name == targetLord) {
-      (won ? house.losses : house.wins) += 1;
-      if (validTactic(b.defenderTactic)) house.tacticUses[b.defenderTactic] += 1;
+      countUp(won ? house.losses : house.wins);
+      if (validTactic(b.defenderTactic)) countUp(house.tacticUses[b.defenderTactic]);
     }
   }
 }
@@ -163,7 +163,10 @@ void resolveRound(Game& g) {
     return validTactic(tactic) ? b.tactics[tactic].killPercent : 0;
   };
   b.fieldTroops -= chargeOf(killPercent(b.defenderTactic) * t.troops / 100.0);
-  t.troops -= chargeOf(killPercent(b.attackerTactic) * b.fieldTroops / 100.0);
+  // The attackers strike with what is left of them; an army wiped out (below 0 until the
+  // clamp) kills no one, rather than handing the defender troops.
+  const std::int32_t striking = b.fieldTroops < 0 ? 0 : b.fieldTroops;
+  t.troops -= chargeOf(killPercent(b.attackerTactic) * striking / 100.0);
   clampAndRefresh(g);
 
   bool won;

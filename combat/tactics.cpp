@@ -54,7 +54,8 @@ int mostUsedTactic(Game& g, int q) {
   if (house == 0) return randomUpTo(g.rng, kTacticCount);
   const auto& uses = g.state.nations[house].tacticUses;
   int best = 1;
-  std::int32_t total = 0;
+  // Each count may be as high as a saved game holds (a billion): their sum needs 64 bits.
+  std::int64_t total = 0;
   for (int j = 1; j <= kTacticCount; ++j) {
     if (uses[j] >= uses[best]) best = j;
     total += uses[j];

@@ -25,6 +25,15 @@ std::int32_t chargeOf(double cost);
 // Holds a value at the 999 limit.
 inline std::int32_t capAtLimit(std::int32_t v) { return v > kLimit ? kLimit : v; }
 
+// Counters the game only ever adds to (the year, battles won and lost, tactic uses) stop at a
+// billion: far beyond any game, and the most a save file takes, so that a game loaded at the
+// bound plays on and saves again without a counter overflowing or leaving the file's range.
+inline constexpr std::int32_t kCounterMax = 1'000'000'000;
+
+inline void countUp(std::int32_t& counter) {
+  if (counter < kCounterMax) counter += 1;
+}
+
 // Gold and food never stay below 0 after an order.
 inline void clampNonNegative(std::int32_t& v) {
   if (v < 0) v = 0;

@@ -3,16 +3,7 @@
 namespace velmora {
 
 double holdTimeOf(int speedIndex) {
-  switch (speedIndex) {
-    case 0:
-      return 0.1;
-    case 1:
-      return 0.2;
-    case 2:
-      return 0.5;
-    default:
-      return 1.0;
-  }
+  return speedIndex >= 0 && speedIndex <= 2 ? kHoldTimes[speedIndex] : kHoldTimes[3];
 }
 
 SettingsChoice openSettings(GameState& s) {

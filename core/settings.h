@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "core/game_state.h"
@@ -12,6 +13,9 @@ struct SettingsChoice {
   bool enterAdvance = false;
   std::string houseName = "織田";
 };
+
+// The hold times of the four message speeds, fastest first. A saved game holds one of these.
+inline constexpr std::array<double, 4> kHoldTimes{0.1, 0.2, 0.5, 1.0};
 
 // The hold time of a message line for a speed option; 1.0 s when no fast option is chosen.
 double holdTimeOf(int speedIndex);

@@ -98,7 +98,7 @@ void advanceSeason(Game& g) {
   s.turnCount = 0;
   if (s.season == 4) {
     s.season = 1;
-    s.year += 1;
+    countUp(s.year);
   } else {
     s.season += 1;
   }

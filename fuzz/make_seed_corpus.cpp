@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     playTurns(g, port, 3);
     g.state.provinces[4].troops = 999;
     g.state.provinces[5].gold = 1200;
-    g.state.provinces[6].food = -3;
+    g.state.provinces[6].food = 0;
     g.state.provinces[7].lord = "武田";
     g.state.nations[4].wins = 7;
     g.state.nations[4].tacticUses = {0, 1, 2, 3, 4, 5};

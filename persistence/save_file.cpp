@@ -6,7 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
+#include <random>
 #include <string>
 
 namespace velmora {
@@ -32,8 +32,36 @@ std::string reasonOf(int err) {
       return "途中がフォルダではありません";
     case EISDIR:
       return "同じ名前のフォルダがあります";
+    case ELOOP:
+      return "シンボリックリンクが循環しているか、多すぎます";
+    case ENAMETOOLONG:
+      return "名前が長すぎます";
+    case EMFILE:
+    case ENFILE:
+      return "開いているファイルが多すぎます";
+    case EIO:
+      return "ディスクの読み書きに失敗しました";
+    case ETXTBSY:
+    case EBUSY:
+      return "ほかのプログラムが使っています";
+    case EEXIST:
+      return "同じ名前のファイルがすでにあります";
+    case EFBIG:
+      return "ファイルが大きすぎます";
+    case ENOMEM:
+      return "メモリが足りません";
+    case ENXIO:
+    case ENODEV:
+      return "読み書きできる装置がありません";
+    case EXDEV:
+      return "別のディスクには置き換えられません";
+    case ESTALE:
+      return "ネットワーク上のファイルが無効になりました";
+    case EAGAIN:
+      return "いまは使えません";
     default:
-      return std::strerror(err);
+      // Never the system's English text: the number lets a report be looked up.
+      return "システムのエラーです(エラー番号" + std::to_string(err) + ")";
   }
 }
 
@@ -84,22 +112,63 @@ void syncDirectory(const std::filesystem::path& dir) {
   ::close(fd);
 }
 
+// Where the bytes of `file` really are: a symbolic link is followed to the file it names, as
+// loading follows it, so that saving replaces that file and leaves the link in place. A name
+// that does not exist yet, or a link to one, is where the new file goes. Fails with ELOOP on a
+// chain of links too long to be anything but a loop.
+bool resolveLinks(std::filesystem::path& file, int& err) {
+  constexpr int kMaxLinks = 40;  // the kernel's own limit for one path
+  for (int links = 0;; ++links) {
+    struct stat info {};
+    if (::lstat(file.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return true;
+    if (links == kMaxLinks) {
+      err = ELOOP;
+      return false;
+    }
+    std::error_code ec;
+    const std::filesystem::path target = std::filesystem::read_symlink(file, ec);
+    if (ec) {
+      err = ec.value();
+      return false;
+    }
+    file = target.is_absolute() ? target : file.parent_path() / target;
+  }
+}
+
+// Creates a new file beside `file` under a name no other save uses ("Game.dt.tmp" and six
+// random characters), exclusively, so that two saves at the same moment never share one and
+// nothing planted under such a name is ever written through. The mode is that of any file
+// the game creates: 0644 less the umask, which the system applies itself.
+int createUniqueTemporary(const std::filesystem::path& file, std::filesystem::path& tmp) {
+  static constexpr char kLetters[] =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  thread_local std::mt19937_64 engine{std::random_device{}()};
+  std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string suffix(6, ' ');
+    for (char& c : suffix) c = kLetters[pick(engine)];
+    tmp = file;
+    tmp += ".tmp" + suffix;
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;  // errno is EEXIST
+}
+
 }  // namespace
 
-std::filesystem::path temporarySavePath(const std::filesystem::path& file) {
-  std::filesystem::path tmp = file;
-  tmp += ".tmp";
-  return tmp;
-}
+std::string systemErrorReason(int err) { return reasonOf(err); }
 
 std::optional<SaveFileError> writeSaveFile(const GameState& s, const std::filesystem::path& file) {
   SaveOutcome<std::string> bytes = encodeSaveFile(s);
   if (!bytes) return bytes.error;
 
-  const std::filesystem::path tmp = temporarySavePath(file);
-  // O_NOFOLLOW: a link planted under the temporary name must not redirect the write.
-  FileDescriptor fd(
-      ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644));
+  std::filesystem::path target = file;
+  int linkError = 0;
+  if (!resolveLinks(target, linkError)) return ioError(file.string() + " を開けません", linkError);
+
+  std::filesystem::path tmp;
+  FileDescriptor fd(createUniqueTemporary(target, tmp));
   if (fd.get() < 0) return ioError(tmp.string() + " を作れません", errno);
 
   const auto failWith = [&](const std::string& what) {
@@ -110,10 +179,10 @@ std::optional<SaveFileError> writeSaveFile(const GameState& s, const std::filesy
   if (!writeAll(fd.get(), *bytes.value)) return failWith(tmp.string() + " に書き込めません");
   if (::fsync(fd.get()) != 0) return failWith(tmp.string() + " をディスクに書き出せません");
   if (!fd.close()) return failWith(tmp.string() + " に書き込めません");
-  if (::rename(tmp.c_str(), file.c_str()) != 0) {
-    return failWith(file.string() + " を置き換えられません");
+  if (::rename(tmp.c_str(), target.c_str()) != 0) {
+    return failWith(target.string() + " を置き換えられません");
   }
-  syncDirectory(file.parent_path());
+  syncDirectory(target.parent_path());
   return std::nullopt;
 }
 

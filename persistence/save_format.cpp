@@ -14,6 +14,7 @@ namespace {
 
 using save_records::Choices;
 using save_records::FieldName;
+using save_records::FloatingChoices;
 using save_records::kLineCount;
 
 constexpr std::string_view kLineEnd = "\r\n";
@@ -81,7 +82,7 @@ class Writer {
   void integer(const std::int32_t& v, FieldName, std::int32_t, std::int32_t) {
     line(std::to_string(v));
   }
-  void floating(const double& v, FieldName) { line(formatFloating(v)); }
+  void floating(const double& v, FieldName, FloatingChoices) { line(formatFloating(v)); }
   void flag(const bool& v, FieldName) { line(v ? kTrue : kFalse); }
   void text(const std::string& v, FieldName name, Choices) {
     ++lineNumber_;
@@ -139,7 +140,7 @@ class Reader {
     v = value;
   }
 
-  void floating(double& v, FieldName name) {
+  void floating(double& v, FieldName name, FloatingChoices choices) {
     std::string_view s;
     if (!next(name, s)) return;
     double value = 0;
@@ -148,6 +149,11 @@ class Reader {
     if (r.ec != std::errc() || r.ptr != s.data() + s.size() || !std::isfinite(value) ||
         value <= 0) {
       return fail(name, "0より大きい数値でなければなりません");
+    }
+    if (!choices.empty() && std::find(choices.begin(), choices.end(), value) == choices.end()) {
+      std::string allowed;
+      for (double c : choices) allowed += (allowed.empty() ? "" : "、") + formatFloating(c);
+      return fail(name, allowed + "のどれかでなければなりません");
     }
     v = value;
   }
@@ -227,9 +233,19 @@ class Reader {
   std::optional<SaveFileError> error_;
 };
 
-// Checks that need several lines: every lord is a house, and the order of play is a
-// permutation of 1..10 (or not drawn yet: all zero before the first turn is played).
+// Checks that need several lines: no two houses share a name (a lord's name would then mean
+// either), every lord is a house, and the order of play is a permutation of 1..10 (or not
+// drawn yet: all zero before the first turn is played).
 void checkAcrossLines(const GameState& s, Reader& reader) {
+  for (int n = 2; n <= kNationCount; ++n) {
+    for (int m = 1; m < n; ++m) {
+      if (s.nations[m].name == s.nations[n].name) {
+        reader.failAt(save_records::nationLine(n, 1), {"家", n, "名前"},
+                      "「" + s.nations[n].name + "」は家" + std::to_string(m) + "と同じ名前です");
+        return;
+      }
+    }
+  }
   for (int p = 1; p <= kProvinceCount; ++p) {
     const bool known = std::any_of(s.nations.begin() + 1, s.nations.end(),
                                    [&](const Nation& n) { return n.name == s.provinces[p].lord; });

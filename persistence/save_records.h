@@ -6,6 +6,8 @@
 #include <string_view>
 
 #include "core/game_state.h"
+#include "core/numeric.h"
+#include "core/settings.h"
 
 // The record order of Game.dt, written once and walked by both the writer and the reader so
 // that the two can never disagree. Each record names its field for messages and, for the
@@ -14,15 +16,15 @@ namespace velmora::save_records {
 
 inline constexpr int kLineCount = 287;
 
-// Counters the game increments (year, turns, battles, tactic uses) are taken up to a billion:
-// far beyond any game, and more than a billion increments below the top of the 32-bit range,
-// so that a game loaded at the bound can be played on without any counter overflowing.
-inline constexpr std::int32_t kCounterMax = 1'000'000'000;
+// Counters (year, turns, battles, tactic uses) are taken up to kCounterMax, the most play
+// lets them reach.
 inline constexpr std::int32_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 inline constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
-// The game keeps province quantities within 0..999 and reports anything outside after a
-// load; this wider bound only keeps the sums and products the rules form far inside 32 bits.
+// The game keeps province quantities within 0..999 and reports a value above after a load;
+// this wider bound only keeps the sums and products the rules form far inside 32 bits. Nothing
+// in play takes a quantity below 0, and a negative one (a negative 民度 above all) would turn
+// the autumn incomes into losses that grow without end, so none is taken.
 inline constexpr std::int32_t kQuantityBound = 9999;
 
 inline constexpr std::string_view kPolicies[] = {"普通", "内政", "戦争"};
@@ -37,10 +39,11 @@ struct FieldName {
 };
 
 using Choices = std::span<const std::string_view>;
+using FloatingChoices = std::span<const double>;
 
 // Visitor interface (by convention):
 //   integer(std::int32_t&, FieldName, min, max)
-//   floating(double&, FieldName)         a finite value above 0
+//   floating(double&, FieldName, FloatingChoices)  empty: any finite value above 0
 //   text(std::string&, FieldName, Choices)  empty Choices: any text the file can hold
 //   flag(bool&, FieldName)
 // State is GameState for reading and const GameState for writing.
@@ -51,9 +54,9 @@ void visit(State& s, Visitor& v) {
   v.integer(s.season, {"季節", 0, ""}, 1, 4);
   v.integer(s.turnCount, {"ターン数", 0, ""}, 0, kCounterMax);
   v.text(s.title, {"タイトル", 0, ""}, {});
-  v.floating(s.foodPrice, {"食料の相場", 0, ""});
-  v.floating(s.armsPrice, {"武器の相場", 0, ""});
-  v.floating(s.troopsPrice, {"兵の相場", 0, ""});
+  v.floating(s.foodPrice, {"食料の相場", 0, ""}, {});
+  v.floating(s.armsPrice, {"武器の相場", 0, ""}, {});
+  v.floating(s.troopsPrice, {"兵の相場", 0, ""}, {});
   v.flag(s.firstStart, {"初回起動", 0, ""});
   v.text(s.settingHouseName, {"設定の家名", 0, ""}, {});
   v.integer(s.settingSpeedIndex, {"メッセージスピード", 0, ""}, 0, 3);
@@ -68,14 +71,14 @@ void visit(State& s, Visitor& v) {
     v.integer(p.number, {"国", i, "番号"}, i, i);
     v.text(p.name, {"国", i, "国名"}, {});
     v.text(p.lord, {"国", i, "領主"}, {});
-    v.integer(p.power, {"国", i, "国力"}, -kQuantityBound, kQuantityBound);
-    v.integer(p.town, {"国", i, "町"}, -kQuantityBound, kQuantityBound);
-    v.integer(p.castle, {"国", i, "城"}, -kQuantityBound, kQuantityBound);
-    v.integer(p.food, {"国", i, "食料"}, -kQuantityBound, kQuantityBound);
-    v.integer(p.gold, {"国", i, "金"}, -kQuantityBound, kQuantityBound);
-    v.integer(p.troops, {"国", i, "兵"}, -kQuantityBound, kQuantityBound);
-    v.integer(p.arms, {"国", i, "武装"}, -kQuantityBound, kQuantityBound);
-    v.integer(p.morale, {"国", i, "民度"}, -kQuantityBound, kQuantityBound);
+    v.integer(p.power, {"国", i, "国力"}, 0, kQuantityBound);
+    v.integer(p.town, {"国", i, "町"}, 0, kQuantityBound);
+    v.integer(p.castle, {"国", i, "城"}, 0, kQuantityBound);
+    v.integer(p.food, {"国", i, "食料"}, 0, kQuantityBound);
+    v.integer(p.gold, {"国", i, "金"}, 0, kQuantityBound);
+    v.integer(p.troops, {"国", i, "兵"}, 0, kQuantityBound);
+    v.integer(p.arms, {"国", i, "武装"}, 0, kQuantityBound);
+    v.integer(p.morale, {"国", i, "民度"}, 0, kQuantityBound);
   }
 
   for (int i = 1; i <= kNationCount; ++i) {
@@ -103,7 +106,9 @@ void visit(State& s, Visitor& v) {
   for (int k = 1; k <= kProvinceCount; ++k) {
     v.integer(s.candidates[k], {"候補", k, ""}, 0, kProvinceCount);
   }
-  v.floating(s.messageWait, {"メッセージの待ち時間", 0, ""});
+  // Only the speeds the settings offer: any other time would hold every line that long, up to
+  // freezing the window for good.
+  v.floating(s.messageWait, {"メッセージの待ち時間", 0, ""}, kHoldTimes);
   v.flag(s.autoAdvance, {"自動送り", 0, ""});
   v.flag(s.enterAdvance, {"Enter送り", 0, ""});
   v.flag(s.autoAdvanceReady, {"自動送りの可否", 0, ""});
@@ -115,6 +120,7 @@ void visit(State& s, Visitor& v) {
 
 // Lines of fields the reader checks against others once every line is in.
 inline constexpr int provinceLine(int p, int field) { return 17 + (p - 1) * 11 + field; }
+inline constexpr int nationLine(int n, int field) { return 127 + (n - 1) * 12 + field; }
 inline constexpr int playOrderLine(int k) { return 246 + k; }
 
 }  // namespace velmora::save_records

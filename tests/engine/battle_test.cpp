@@ -136,6 +136,19 @@ TEST(Battle, StrikesUseArmsAndOnlyTheDefenderResistsWithItsCastle) {
   EXPECT_EQ(f.game.battle.attackerMorale, am - 19);
 }
 
+// 30 attackers lose 50 to the 500 defenders' 防御 and are wiped out in the same step: they
+// kill no one, and the defenders do not grow.
+TEST(Battle, AnArmyWipedOutInTheRoundKillsNoOne) {
+  BattleFixture f;
+  f.begin(30, 500, 2, 5);
+  f.round(6, 0.0, 6, 0.0);
+  EXPECT_EQ(f.game.battle.fieldTroops, 0);
+  EXPECT_EQ(f.s.provinces[5].troops, 500);
+  EXPECT_TRUE(f.game.battle.battleOver);
+  EXPECT_EQ(f.port.linesOf(2).back(), "尾張の負けです");
+  EXPECT_EQ(f.s.provinces[5].lord, "斉藤");
+}
+
 TEST(Battle, NobodyBreaksInFourRoundsAndTheAttackFails) {
   BattleFixture f;
   f.begin(100, 100, 1, 1);

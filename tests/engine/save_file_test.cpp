@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
+#include <thread>
 
 #include "core/scenario.h"
 #include "core/turn_cycle.h"
@@ -47,6 +52,12 @@ void writeBytes(const fs::path& p, const std::string& bytes) {
   out << bytes;
 }
 
+std::set<std::string> namesIn(const fs::path& dir) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir)) names.insert(entry.path().filename());
+  return names;
+}
+
 // A quoted text from Shift_JIS bytes written in hex: q("94 F6 92 A3") is "尾張".
 std::string q(const std::string& hex) {
   std::string out = "\"";
@@ -65,7 +76,7 @@ std::string joinLines(const std::vector<std::string>& lines) {
 // The opening scenario with prices from the draws 0.25, 0 and 0.385 (food 0.6 + 0.3, troops
 // 2.1, arms 7) and a few values changed.
 void makeKnownState(Fixture& f) {
-  f.s.provinces[3].gold = -5;
+  f.s.provinces[3].gold = 0;
   f.s.nations[1].tacticUses[4] = 12;
   f.s.nations[2].wins = 3;
   f.s.delegated[4] = true;
@@ -88,7 +99,7 @@ std::vector<std::string> knownLines() {
           // provinces
           "1", q("94 F6 92 A3"), oda, "20", "20", "30", "10", "10", "10", "35", "50",  //
           "2", q("8E 4F 89 CD"), tokugawa, "10", "10", "25", "10", "10", "10", "15", "50", "3",
-          q("89 93 8D 5D"), imagawa, "10", "15", "20", "10", "-5", "30", "10", "50", "4",
+          q("89 93 8D 5D"), imagawa, "10", "15", "20", "10", "0", "30", "10", "50", "4",
           q("90 4D 94 5A"), takeda, "20", "10", "10", "10", "10", "30", "20", "50", "5",
           q("94 FC 94 5A"), saito, "10", "20", "30", "10", "10", "20", "20", "50", "6",
           q("88 C9 90 A8"), kitabatake, "10", "10", "20", "10", "10", "10", "10", "50", "7",
@@ -132,7 +143,7 @@ TEST_F(SaveTest, WritesTheKnownStateByteForByte) {
   EXPECT_EQ(readBytes(file()), joinLines(knownLines()));
   EXPECT_EQ(f.port.boxTexts(), std::vector<std::string>{"セーブしました"});
   EXPECT_EQ(f.game.currentPanel, Panel::Message);
-  EXPECT_FALSE(fs::exists(temporarySavePath(file())));
+  EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"Game.dt"});  // no temporary file left
 }
 
 TEST_F(SaveTest, SavingThenLoadingKeepsEveryField) {
@@ -171,9 +182,8 @@ TEST_F(SaveTest, SavingThenLoadingKeepsEveryField) {
   loadGame(other.game);
   EXPECT_EQ(other.s, saved);
   EXPECT_EQ(other.s.troopsPrice, 0.8999999999999999);
-  EXPECT_EQ(
-      other.port.boxTexts(),
-      (std::vector<std::string>{"MINエラー金-5:999", "MAXエラー兵 1200:999", "ロードしました"}));
+  EXPECT_EQ(other.port.boxTexts(),
+            (std::vector<std::string>{"MAXエラー兵 1200:999", "ロードしました"}));
   EXPECT_EQ(other.port.linesOf(1), std::vector<std::string>{"12年目の秋です"});
   EXPECT_EQ(other.port.caption, "12年目の秋");
   EXPECT_EQ(other.port.food, "1.5");
@@ -279,6 +289,119 @@ TEST(SaveFormat, RefusesEveryWronglyTypedOrOutOfRangeLine) {
     EXPECT_FALSE(r) << "line " << c.line << ": " << c.content;
     EXPECT_EQ(r.error.line, c.blamed) << c.content << " -> " << r.error.describe();
   }
+}
+
+// Values of the right type that would still hurt the game once loaded.
+TEST(SaveFormat, RefusesValuesThatWouldHurtThePlay) {
+  // Only the four hold times of the speed options, in any decimal form.
+  for (const auto& [text, wait] : std::vector<std::pair<std::string, double>>{
+           {".1", 0.1}, {"0.2", 0.2}, {"0.50", 0.5}, {"1", 1.0}, {"1.0", 1.0}}) {
+    std::vector<std::string> lines = knownLines();
+    lines[270] = text;
+    SaveOutcome<GameState> r = parseSaveFile(joinLines(lines));
+    ASSERT_TRUE(r) << text << ": " << r.error.describe();
+    EXPECT_EQ(r.value->messageWait, wait);
+  }
+  for (const std::string text : {"0.001", "0.3", "5", "1000000000", "10000000000"}) {
+    std::vector<std::string> lines = knownLines();
+    lines[270] = text;
+    SaveOutcome<GameState> r = parseSaveFile(joinLines(lines));
+    ASSERT_FALSE(r) << text;
+    EXPECT_EQ(r.error.describe(),
+              "271行目(メッセージの待ち時間): 0.1、0.2、0.5、1のどれかでなければなりません");
+  }
+
+  // No province quantity below 0, in any province; 0 itself and the upper bound are taken.
+  for (int p = 1; p <= 10; ++p) {
+    for (int field = 3; field <= 10; ++field) {
+      const int line = 17 + (p - 1) * 11 + field;
+      std::vector<std::string> lines = knownLines();
+      for (const std::string ok : {"0", "9999"}) {
+        lines[line - 1] = ok;
+        EXPECT_TRUE(parseSaveFile(joinLines(lines))) << "line " << line << ": " << ok;
+      }
+      lines[line - 1] = "-1";
+      SaveOutcome<GameState> r = parseSaveFile(joinLines(lines));
+      EXPECT_FALSE(r) << "line " << line;
+      EXPECT_EQ(r.error.line, line);
+    }
+  }
+
+  // Two houses of one name: the later one is blamed, before any lord is looked up.
+  std::vector<std::string> lines = knownLines();
+  lines[139] = q("90 44 93 63");  // house 2 named 織田
+  SaveOutcome<GameState> r = parseSaveFile(joinLines(lines));
+  ASSERT_FALSE(r);
+  EXPECT_EQ(r.error.describe(), "140行目(家2の名前): 「織田」は家1と同じ名前です");
+  lines = knownLines();
+  lines[235] = lines[223];  // house 10 named as house 9
+  EXPECT_EQ(parseSaveFile(joinLines(lines)).error.line, 236);
+}
+
+TEST_F(SaveTest, AFileWithANegativeMoraleIsRefusedAndChangesNothing) {
+  std::vector<std::string> lines = knownLines();
+  lines[26] = "-50";  // 尾張's 民度
+  writeBytes(file(), joinLines(lines));
+  const GameState running = f.s;
+  loadGame(f.game);
+  EXPECT_EQ(f.s, running);
+  ASSERT_EQ(f.port.boxes.size(), 1u);
+  EXPECT_NE(f.port.boxes[0].text.find("27行目(国1の民度): -50は0から9999の範囲にありません"),
+            std::string::npos)
+      << f.port.boxes[0].text;
+}
+
+// Every counter at the most a file holds: the game loads, plays on for years (battles, the
+// computer reading its opponents' tactics, winters) without any arithmetic overflowing, and
+// saves and loads again. The sanitizer build checks the overflow itself.
+TEST(SaveFormat, CountersAtTheirBoundPlayOnAndSaveAgain) {
+  TempDir dir;
+  int battles = 0;
+  for (int game = 0; game < 4; ++game) {
+    test::RecordingPort port;
+    SeededRandom rng(700 + game);
+    Game g(port, rng);
+    port.game = &g;
+    g.saveDirectory = dir.path();
+    GameState& s = g.state;
+    s.playerHouse = "*";
+    s.autoAdvance = true;
+    newGame(g);
+    s.year = 1'000'000'000;
+    for (int n = 1; n <= kNationCount; ++n) {
+      Nation& house = s.nations[n];
+      house.wins = house.losses = 1'000'000'000;
+      house.tacticUses.fill(1'000'000'000);
+      house.tacticUses[0] = 0;
+    }
+    ASSERT_TRUE(saveGame(g));
+    s = GameState{};
+    s.turnStart = true;
+    loadGame(g);
+    ASSERT_EQ(s.year, 1'000'000'000);
+
+    const int presses = 11 * 4 * 10;  // about ten years
+    for (int i = 0; i < presses && !g.ended; ++i) pressOk(g);
+    for (const std::string& line : port.linesOf(2)) {
+      battles += line.find("に攻め込んだ") != std::string::npos;
+    }
+    for (int n = 1; n <= kNationCount; ++n) {
+      EXPECT_EQ(s.nations[n].wins, 1'000'000'000);
+      EXPECT_EQ(s.nations[n].losses, 1'000'000'000);
+      for (int t = 1; t <= kTacticCount; ++t) {
+        EXPECT_EQ(s.nations[n].tacticUses[t], 1'000'000'000);
+      }
+    }
+    EXPECT_EQ(s.year, 1'000'000'000);
+    while (!s.turnStart && !g.ended) pressOk(g);
+    if (g.ended) continue;
+    port.clear();
+    ASSERT_TRUE(saveGame(g)) << (port.boxes.empty() ? "" : port.boxes.back().text);
+    const GameState played = s;
+    loadGame(g);
+    EXPECT_EQ(s, played);
+  }
+  EXPECT_GT(battles, 0);
 }
 
 TEST(SaveFormat, RefusesBrokenLineStructure) {
@@ -389,20 +512,41 @@ TEST_F(SaveTest, ABadFileLeavesTheRunningGameUntouched) {
   EXPECT_EQ(f.port.boxes.size(), 1u);
 }
 
+// Files may grow to a few bytes only while it lives (the limit binds root too).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);  // a failing write, not a killed program
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, oldHandler_);
+  }
+
+ private:
+  rlimit old_{};
+  void (*oldHandler_)(int);
+};
+
 TEST_F(SaveTest, AFailedWriteKeepsTheOldFileAndTheQuitGoesOn) {
   ASSERT_TRUE(saveGame(f.game));
   const std::string before = readBytes(file());
   const GameState saved = f.s;
 
-  // A directory where the temporary file must go: no user, root included, can open it for
-  // writing.
-  fs::create_directory(temporarySavePath(file()));
+  FileSizeLimit limit(100);
   f.s.year = 30;
   f.port.clear();
   EXPECT_FALSE(saveGame(f.game));
   EXPECT_EQ(readBytes(file()), before);
   ASSERT_EQ(f.port.boxes.size(), 1u);
   EXPECT_TRUE(f.port.boxes[0].warning);
+  EXPECT_NE(f.port.boxes[0].text.find("に書き込めません(ファイルが大きすぎます)"),
+            std::string::npos)
+      << f.port.boxes[0].text;
   EXPECT_NE(f.port.boxes[0].text.find("前のセーブファイルはそのまま"), std::string::npos);
 
   // The quit confirmation: OK to save, the save fails, and the program goes on.
@@ -411,6 +555,7 @@ TEST_F(SaveTest, AFailedWriteKeepsTheOldFileAndTheQuitGoesOn) {
   EXPECT_FALSE(f.game.ended);
   EXPECT_FALSE(f.port.terminated);
   EXPECT_EQ(f.port.boxes.size(), 2u);  // the question and the failure; no second question
+  EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"Game.dt"});  // the partial file is gone
 
   loadGame(f.game);
   EXPECT_EQ(f.s, saved);
@@ -424,11 +569,100 @@ TEST_F(SaveTest, ASaveDirectoryUnderARegularFileFails) {
   EXPECT_EQ(readBytes(dir.path() / "plain"), "x");
 }
 
-TEST_F(SaveTest, ALeftoverTemporaryFileFromAKilledSaveDoesNotMatter) {
-  writeBytes(temporarySavePath(file()), "half a fi");
+TEST_F(SaveTest, LeftoverTemporaryFilesFromKilledSavesDoNotMatter) {
+  // What killed saves leave, under the names saves use now and used before; a save neither
+  // writes through them nor removes them.
+  const std::set<std::string> leftovers{"Game.dt.tmp", "Game.dt.tmpAbc123"};
+  for (const auto& name : leftovers) writeBytes(dir.path() / name, "half a fi");
   ASSERT_TRUE(saveGame(f.game));
-  EXPECT_FALSE(fs::exists(temporarySavePath(file())));
   EXPECT_EQ(readBytes(file()), joinLines(knownLines()));
+  for (const auto& name : leftovers) EXPECT_EQ(readBytes(dir.path() / name), "half a fi");
+  std::set<std::string> expected = leftovers;
+  expected.insert("Game.dt");
+  EXPECT_EQ(namesIn(dir.path()), expected);
+}
+
+// Saving follows a symbolic link as loading does: the file it names is replaced and the link
+// stays. A loop of links is refused both ways, in the game's language.
+TEST_F(SaveTest, SavingAndLoadingBothFollowASymbolicLink) {
+  fs::create_directory(dir.path() / "store");
+  fs::create_symlink("store/real.dt", file());  // relative to the link's folder; no file yet
+  ASSERT_TRUE(saveGame(f.game)) << f.port.boxTexts().back();
+  EXPECT_TRUE(fs::is_symlink(file()));
+  EXPECT_EQ(readBytes(dir.path() / "store" / "real.dt"), joinLines(knownLines()));
+  f.s.year = 7;
+  ASSERT_TRUE(saveGame(f.game));  // replaces the file the link names
+  EXPECT_TRUE(fs::is_symlink(file()));
+  f.s.year = 9;
+  loadGame(f.game);
+  EXPECT_EQ(f.s.year, 7);
+  EXPECT_EQ(namesIn(dir.path() / "store"), std::set<std::string>{"real.dt"});
+
+  fs::remove(file());
+  fs::create_symlink("Game.dt", file());
+  const GameState running = f.s;
+  f.port.clear();
+  EXPECT_FALSE(saveGame(f.game));
+  loadGame(f.game);
+  EXPECT_EQ(f.s, running);
+  ASSERT_EQ(f.port.boxes.size(), 2u);
+  for (const auto& box : f.port.boxes) {
+    EXPECT_TRUE(box.warning);
+    EXPECT_NE(box.text.find("を開けません(シンボリックリンクが循環しているか、多すぎます)"),
+              std::string::npos)
+        << box.text;
+  }
+  EXPECT_TRUE(fs::is_symlink(file()));
+}
+
+TEST_F(SaveTest, ASavedFileHas0644LessTheUmask) {
+  const mode_t old = umask(0);
+  for (const mode_t mask : {022, 027, 077, 0}) {
+    umask(mask);
+    EXPECT_TRUE(saveGame(f.game));
+    struct stat info {};
+    EXPECT_EQ(stat(file().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0644 & ~mask) << std::oct << mask;
+  }
+  umask(old);  // no early return above: the process keeps its own umask
+}
+
+// Two copies of the game saving to one file at the same moment, again and again: each save
+// succeeds, and the file left is always the whole of one of the two games.
+TEST(SaveFile, ConcurrentSavesEachWriteAWholeGame) {
+  TempDir dir;
+  const fs::path file = dir.path() / "Game.dt";
+  Fixture a{"織田", {0.25, 0.0, 0.385}};
+  Fixture b{"織田", {0.25, 0.0, 0.385}};
+  b.s.year = 2;
+  b.s.provinces[5].gold = 777;
+  for (int pair = 0; pair < 200; ++pair) {
+    std::optional<SaveFileError> errorA, errorB;
+    std::thread first([&] { errorA = writeSaveFile(a.s, file); });
+    std::thread second([&] { errorB = writeSaveFile(b.s, file); });
+    first.join();
+    second.join();
+    ASSERT_FALSE(errorA) << "pair " << pair << ": " << errorA->describe();
+    ASSERT_FALSE(errorB) << "pair " << pair << ": " << errorB->describe();
+    SaveOutcome<GameState> left = readSaveFile(file);
+    ASSERT_TRUE(left) << "pair " << pair << ": " << left.error.describe();
+    ASSERT_TRUE(*left.value == a.s || *left.value == b.s) << "pair " << pair;
+  }
+  EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"Game.dt"});
+}
+
+// Whatever the system reports reaches the player in the game's language; a number the game
+// has no words for is still named.
+TEST(SaveFile, SystemErrorsAreReportedInJapanese) {
+  for (int err = 1; err < 134; ++err) {
+    const std::string reason = systemErrorReason(err);
+    EXPECT_FALSE(reason.empty()) << err;
+    EXPECT_TRUE(std::none_of(reason.begin(), reason.end(),
+                             [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }))
+        << err << ": " << reason;
+  }
+  EXPECT_NE(systemErrorReason(EDOM).find(std::to_string(EDOM)), std::string::npos);
+  EXPECT_NE(systemErrorReason(ELOOP), systemErrorReason(EIO));
 }
 
 TEST_F(SaveTest, TheQuitConfirmationWritesTheSameFileAsTheMenu) {

@@ -105,6 +105,12 @@ TEST(Tactics, MostUsedTacticNeedsTenBattlesAndPrefersTheHigherNumber) {
   f.s.nations[2].tacticUses = {0, 3, 3, 2, 1, 0};  // 9 battles: a guess
   f.rng.push(0.7);
   EXPECT_EQ(mostUsedTactic(f.game, 2), 4);
+  // Counts as high as a save file takes add up beyond 32 bits (to 2^32 + 5): still read as
+  // thousands of battles, not as a novice.
+  f.s.nations[2].tacticUses = {
+      0, 1'000'000'000, 1'000'000'000, 1'000'000'000, 1'000'000'000, 294'967'301};
+  EXPECT_EQ(mostUsedTactic(f.game, 2), 4);
+  EXPECT_EQ(f.rng.remaining(), 0u);
   f.s.provinces[2].lord = "誰か";  // no such house
   f.rng.push(0.0);
   EXPECT_EQ(mostUsedTactic(f.game, 2), 1);

@@ -67,8 +67,8 @@ class KeyboardTest : public UiTest {
  protected:
   void startKeyboardGame() {
     startGame();
-    // Short holds rather than none: the save file takes only a positive message time.
-    game().state.messageWait = 0.001;
+    // The shortest hold the game offers rather than none: the save file takes no other.
+    game().state.messageWait = 0.1;
     ASSERT_TRUE(QTest::qWaitForWindowActive(form()));
     ASSERT_TRUE(saveDir.isValid());
     game().saveDirectory = saveDir.path().toStdString();

@@ -233,15 +233,25 @@ class Reader {
   std::optional<SaveFileError> error_;
 };
 
-// Checks that need several lines: no two houses share a name (a lord's name would then mean
-// either), every lord is a house, and the order of play is a permutation of 1..10 (or not
-// drawn yet: all zero before the first turn is played).
+// Checks that need several lines: no two houses and no two provinces share a name (a lord's
+// name, or a target picked from a list by name, would then mean either), every lord is a house, and
+// the order of play is a permutation of 1..10 (or not drawn yet: all zero before the first turn is
+// played).
 void checkAcrossLines(const GameState& s, Reader& reader) {
   for (int n = 2; n <= kNationCount; ++n) {
     for (int m = 1; m < n; ++m) {
       if (s.nations[m].name == s.nations[n].name) {
         reader.failAt(save_records::nationLine(n, 1), {"家", n, "名前"},
                       "「" + s.nations[n].name + "」は家" + std::to_string(m) + "と同じ名前です");
+        return;
+      }
+    }
+  }
+  for (int p = 2; p <= kProvinceCount; ++p) {
+    for (int q = 1; q < p; ++q) {
+      if (s.provinces[q].name == s.provinces[p].name) {
+        reader.failAt(save_records::provinceLine(p, 1), {"国", p, "国名"},
+                      "「" + s.provinces[p].name + "」は国" + std::to_string(q) + "と同じ名前です");
         return;
       }
     }

@@ -336,6 +336,14 @@ TEST(SaveFormat, RefusesValuesThatWouldHurtThePlay) {
   lines = knownLines();
   lines[235] = lines[223];  // house 10 named as house 9
   EXPECT_EQ(parseSaveFile(joinLines(lines)).error.line, 236);
+
+  // Two provinces of one name: a move or an attack names its target by the name.
+  lines = knownLines();
+  lines[28] = lines[17];  // province 2 named as province 1
+  r = parseSaveFile(joinLines(lines));
+  ASSERT_FALSE(r);
+  EXPECT_EQ(r.error.line, 29);
+  EXPECT_NE(r.error.describe().find("国1と同じ名前です"), std::string::npos) << r.error.describe();
 }
 
 TEST_F(SaveTest, AFileWithANegativeMoraleIsRefusedAndChangesNothing) {

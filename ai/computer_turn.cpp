@@ -5,6 +5,8 @@
 #include "commands/development.h"
 #include "commands/military.h"
 #include "commands/movement.h"
+#include "core/dice.h"
+#include "core/map.h"
 #include "core/messages.h"
 #include "core/numeric.h"
 
@@ -26,23 +28,6 @@ PolicyWidths widthsOf(const std::string& policy) {
   if (policy == "内政") return {20, 50, 30};
   if (policy == "戦争") return {40, 20, 40};
   return {};
-}
-
-// The neighbours of every province in number order, read once from the map: the computer asks
-// for them several times in every turn.
-const ProvinceList& neighboursOf(int p) {
-  struct Table {
-    std::array<ProvinceList, kProvinceCount + 1> of{};
-    Table() {
-      for (int a = 1; a <= kProvinceCount; ++a) {
-        for (int b = 1; b <= kProvinceCount; ++b) {
-          if (areAdjacent(a, b)) of[a].add(b);
-        }
-      }
-    }
-  };
-  static const Table table;
-  return table.of[p];
 }
 
 bool bordersEnemy(const GameState& s, int p) {

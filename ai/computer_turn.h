@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/game.h"
+#include "core/map.h"
 
 namespace velmora {
 
@@ -18,13 +19,6 @@ bool buyFoodWhenHungry(Game& g, int p);
 bool moveSurplus(Game& g, int p);
 bool tradeFood(Game& g, int p);
 bool attackNeighbour(Game& g, int p);
-
-// Up to ten province numbers, without allocating.
-struct ProvinceList {
-  std::array<int, kProvinceCount> items{};
-  int count = 0;
-  void add(int p) { items[count++] = p; }
-};
 
 // One entry of the list with (nearly) even odds from a single 1..99 draw; 0 when the draw
 // finds none.

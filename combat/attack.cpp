@@ -3,22 +3,11 @@
 #include <algorithm>
 
 #include "combat/tactics.h"
-#include "commands/movement.h"
+#include "core/map.h"
 #include "core/messages.h"
 #include "core/numeric.h"
 
 namespace velmora {
-
-namespace {
-
-int provinceNamed(const GameState& s, const std::string& name) {
-  for (int p = 1; p <= kProvinceCount; ++p) {
-    if (s.provinces[p].name == name) return p;
-  }
-  return 0;
-}
-
-}  // namespace
 
 bool prepareAttack(Game& g, int a) {
   GameState& s = g.state;

@@ -4,14 +4,13 @@
 #include <cmath>
 
 #include "combat/outcome.h"
+#include "core/dice.h"
 #include "core/messages.h"
 #include "core/numeric.h"
 
 namespace velmora {
 
 namespace {
-
-const std::array<std::string, 6> kTacticNames{"", "通常", "突撃", "包囲", "射撃", "防御"};
 
 bool validTactic(int tactic) { return tactic >= 1 && tactic <= kTacticCount; }
 
@@ -59,13 +58,11 @@ void reportBattle(Game& g, bool won) {
 
 }  // namespace
 
-const std::string& tacticName(int tactic) { return kTacticNames[validTactic(tactic) ? tactic : 0]; }
-
 std::int32_t tacticTableValue(const Game& g, int tactic, int column) {
-  if (!validTactic(tactic) || column < 0 || column > 6) return 0;
+  if (!validTactic(tactic) || column < 0 || column > kSupplyColumn) return 0;
   const TacticRow& row = g.battle.tactics[tactic];
   if (column == 0) return row.killPercent;
-  if (column == 6) return row.supplyPercent;
+  if (column == kSupplyColumn) return row.supplyPercent;
   return row.bonus[column];
 }
 

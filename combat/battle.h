@@ -4,19 +4,13 @@
 #include <string>
 
 #include "core/game.h"
+#include "core/terms.h"
 
 namespace velmora {
 
-// Random helpers of the battles and the computer houses.
-std::int32_t rollDie(RandomSource& rng);            // 1..6
-std::int32_t randomUpTo(RandomSource& rng, int n);  // 1..n
-bool percentChance(RandomSource& rng, int a);       // true with probability a/99
-
-// Tactic names 1..5: 通常, 突撃, 包囲, 射撃, 防御.
-const std::string& tacticName(int tactic);
-
 // The tactic table as the battle window shows it: column 0 killPercent, 1..5 the bonus
 // against the enemy's tactic 1..5, 6 supplyPercent.
+inline constexpr int kSupplyColumn = 6;
 std::int32_t tacticTableValue(const Game& g, int tactic, int column);
 
 // Starts the battle whose attacker, target, troops and computer tactics are set.

@@ -1,8 +1,8 @@
 #include "combat/outcome.h"
 
 #include "combat/battle.h"
-#include "commands/panels.h"
 #include "core/numeric.h"
+#include "core/panels.h"
 #include "core/province_check.h"
 
 namespace velmora {
@@ -32,8 +32,8 @@ void settleBattle(Game& g, bool won) {
   b.fieldTroops += b.attackerHeldBack;
   t.troops += b.defenderHeldBack;
 
-  const std::int32_t attackerSupply = tacticTableValue(g, b.attackerTactic, 6);
-  const std::int32_t defenderSupply = tacticTableValue(g, b.defenderTactic, 6);
+  const std::int32_t attackerSupply = g.battle.tactics[b.attackerTactic].supplyPercent;
+  const std::int32_t defenderSupply = g.battle.tactics[b.defenderTactic].supplyPercent;
   a.gold = charged(a.gold, attackerSupply, b.attackerCommitted);
   a.food = charged(a.food, attackerSupply, b.attackerCommitted);
   t.gold = charged(t.gold, defenderSupply, b.defenderStartTroops);

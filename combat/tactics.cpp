@@ -1,6 +1,7 @@
 #include "combat/tactics.h"
 
 #include "combat/battle.h"
+#include "core/dice.h"
 #include "core/messages.h"
 #include "core/numeric.h"
 
@@ -101,15 +102,16 @@ int chooseComputerTactic(Game& g, int p, int q) {
     const double cost = g.battle.tactics[t].supplyPercent * target.troops / 100.0;
     if (cost < target.gold && cost < target.food) return t;
   }
-  return 5;
+  return tacticNumber(TacticKind::Defence);
 }
 
 void applySiege(Game& g) {
   BattleState& b = g.battle;
   b.attackerHeldBack = 0;
   b.defenderHeldBack = 0;
-  if (b.attackerTactic == 3) holdBackHalf(b.fieldTroops, b.attackerHeldBack);
-  if (b.defenderTactic == 3) {
+  if (b.attackerTactic == tacticNumber(TacticKind::Siege))
+    holdBackHalf(b.fieldTroops, b.attackerHeldBack);
+  if (b.defenderTactic == tacticNumber(TacticKind::Siege)) {
     holdBackHalf(g.state.provinces[b.target].troops, b.defenderHeldBack);
   }
   clampAndRefresh(g);

@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "commands/panels.h"
+#include "core/map.h"
 #include "core/messages.h"
+#include "core/panels.h"
 
 namespace velmora {
 
@@ -27,13 +28,6 @@ void openPanel(Game& g, const char* mode, bool delegated) {
   g.ui.setDelegationList(names);
   // An empty list has no line to select.
   g.ui.selectDelegation(names.empty() ? -1 : 0);
-}
-
-int provinceNamed(const GameState& s, const std::string& name) {
-  for (int p = 1; p <= kProvinceCount; ++p) {
-    if (s.provinces[p].name == name) return p;
-  }
-  return 0;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/map.h"
 #include "core/messages.h"
 #include "core/numeric.h"
 #include "core/province_check.h"
@@ -14,23 +15,6 @@ namespace velmora {
 
 namespace {
 
-// The thirteen borders of the map; the relation is symmetric.
-constexpr std::array<std::pair<int, int>, 13> kBorders{{
-    {1, 2},
-    {1, 5},
-    {1, 6},
-    {2, 3},
-    {2, 4},
-    {3, 4},
-    {4, 5},
-    {5, 7},
-    {5, 8},
-    {6, 7},
-    {7, 8},
-    {7, 10},
-    {8, 9},
-}};
-
 constexpr const char* kNothingToMove = "どれかは1以上の数字を入力してください(0ならキャンセルを)";
 
 // The part of an asked amount that fits into the destination; nothing fits into a field that
@@ -38,14 +22,6 @@ constexpr const char* kNothingToMove = "どれかは1以上の数字を入力し
 std::int32_t movable(std::int32_t destination, std::int32_t asked) {
   if (destination >= kLimit) return 0;
   return capAmount(destination, asked, kLimit);
-}
-
-int provinceNamed(const GameState& s, const std::string& name) {
-  if (name.empty()) return 0;
-  for (int j = 1; j <= kProvinceCount; ++j) {
-    if (s.provinces[j].name == name) return j;
-  }
-  return 0;
 }
 
 // Arms are an average over the soldiers: the destination's new value weighs its own soldiers
@@ -62,14 +38,6 @@ void mixArms(Province& from, Province& to, std::int32_t movedTroops) {
 }
 
 }  // namespace
-
-bool areAdjacent(int a, int b) {
-  if (a < 1 || a > kProvinceCount) return false;
-  for (const auto& [x, y] : kBorders) {
-    if ((x == a && y == b) || (x == b && y == a)) return true;
-  }
-  return false;
-}
 
 std::int32_t capAmount(std::int32_t current, std::int32_t amount, std::int32_t limit) {
   // Summed wide: a typed amount may be anywhere in the 32-bit range.

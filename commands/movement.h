@@ -6,9 +6,6 @@
 
 namespace velmora {
 
-// The fixed map: true when province b borders province a.
-bool areAdjacent(int a, int b);
-
 // The part of amount that fits under the limit.
 std::int32_t capAmount(std::int32_t current, std::int32_t amount, std::int32_t limit);
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "combat/battle_state.h"
+#include "core/battle_state.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "core/ui_port.h"

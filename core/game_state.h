@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/terms.h"
+
 namespace velmora {
 
 // Provinces and houses are addressed by number 1..10; slot 0 of every table is unused so that
@@ -29,8 +31,6 @@ struct Province {
 
   bool operator==(const Province&) const = default;
 };
-
-inline constexpr int kTacticCount = 5;
 
 struct Nation {
   std::int32_t number = 0;
@@ -70,7 +70,7 @@ struct GameState {
   ByNumber<std::int32_t> playOrder{};
   std::int32_t orderPosition = 1;  // not saved; 11 means the turn is over
   std::int32_t currentProvince = 1;
-  std::int32_t selectedCommand = 0;
+  CommandKind selectedCommand = CommandKind::None;
   ByNumber<std::int32_t> candidates{};
   std::int32_t candidateCount = 0;
 

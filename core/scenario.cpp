@@ -1,6 +1,6 @@
 #include "core/scenario.h"
 
-#include "commands/market.h"
+#include "core/market.h"
 #include "core/messages.h"
 #include "core/province_check.h"
 

@@ -6,7 +6,7 @@
 #include "core/game.h"
 #include "core/quiet_port.h"
 #include "core/scenario.h"
-#include "core/turn_cycle.h"
+#include "game/turn_cycle.h"
 #include "persistence/save_file.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <limits>
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 #include "core/game_state.h"
 #include "core/numeric.h"
@@ -29,7 +30,6 @@ inline constexpr std::int32_t kQuantityBound = 9999;
 
 inline constexpr std::string_view kPolicies[] = {"普通", "内政", "戦争"};
 inline constexpr std::string_view kTemperaments[] = {"普通", "猛進", "慎重"};
-inline constexpr std::string_view kTactics[] = {"通常", "突撃", "包囲", "射撃", "防御"};
 
 // A field's name for messages: group and number (0 for none) and field, e.g. 国3 の 金.
 struct FieldName {
@@ -87,7 +87,7 @@ void visit(State& s, Visitor& v) {
     v.text(n.name, {"家", i, "名前"}, {});
     v.text(n.policy, {"家", i, "政治"}, kPolicies);
     v.text(n.temperament, {"家", i, "戦争"}, kTemperaments);
-    v.text(n.favoriteTactic, {"家", i, "戦闘"}, kTactics);
+    v.text(n.favoriteTactic, {"家", i, "戦闘"}, kTacticNames);
     v.integer(n.wins, {"家", i, "勝"}, 0, kCounterMax);
     v.integer(n.losses, {"家", i, "負"}, 0, kCounterMax);
     for (int t = 1; t <= kTacticCount; ++t) {
@@ -101,7 +101,10 @@ void visit(State& s, Visitor& v) {
   }
   v.text(s.playerHouse, {"プレイヤーの家", 0, ""}, {});
   v.integer(s.currentProvince, {"現在の国", 0, ""}, 1, kProvinceCount);
-  v.integer(s.selectedCommand, {"選んだ命令", 0, ""}, 0, 10);
+  // Kept as its number.
+  auto command = static_cast<std::int32_t>(s.selectedCommand);
+  v.integer(command, {"選んだ命令", 0, ""}, 0, 10);
+  if constexpr (!std::is_const_v<State>) s.selectedCommand = static_cast<CommandKind>(command);
   v.integer(s.candidateCount, {"候補の数", 0, ""}, 0, kProvinceCount);
   for (int k = 1; k <= kProvinceCount; ++k) {
     v.integer(s.candidates[k], {"候補", k, ""}, 0, kProvinceCount);

@@ -10,7 +10,7 @@
 
 #include "combat/battle.h"
 #include "combat/tactics.h"
-#include "core/turn_cycle.h"
+#include "game/turn_cycle.h"
 #include "ui/key_codes.h"
 #include "ui/nation_window.h"
 #include "ui/twips.h"

@@ -6,7 +6,7 @@
 #include <QWindow>
 
 #include "core/messages.h"
-#include "core/turn_cycle.h"
+#include "game/turn_cycle.h"
 #include "ui/engine_gate.h"
 #include "ui/key_codes.h"
 #include "ui/main_window.h"

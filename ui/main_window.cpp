@@ -5,10 +5,10 @@
 #include <QMenuBar>
 
 #include "commands/delegation.h"
-#include "commands/orders.h"
-#include "commands/panels.h"
-#include "core/turn_cycle.h"
-#include "persistence/save_game.h"
+#include "game/orders.h"
+#include "core/panels.h"
+#include "game/turn_cycle.h"
+#include "game/save_game.h"
 #include "ui/engine_gate.h"
 #include "ui/map_surface.h"
 #include "ui/province_panel.h"

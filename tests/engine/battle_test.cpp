@@ -2,6 +2,7 @@
 
 #include "combat/battle.h"
 #include "combat/tactics.h"
+#include "core/dice.h"
 #include "engine/fake_port.h"
 
 namespace velmora::test {

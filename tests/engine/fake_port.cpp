@@ -5,7 +5,7 @@
 #include "combat/battle.h"
 #include "combat/tactics.h"
 #include "core/scenario.h"
-#include "core/turn_cycle.h"
+#include "game/turn_cycle.h"
 
 namespace velmora::test {
 

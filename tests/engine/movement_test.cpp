@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "commands/movement.h"
+#include "core/map.h"
 #include "engine/order_fixture.h"
 
 namespace velmora::test {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "commands/orders.h"
-#include "commands/panels.h"
+#include "core/panels.h"
 #include "engine/order_fixture.h"
+#include "game/orders.h"
 
 namespace velmora::test {
 namespace {
@@ -64,7 +64,7 @@ TEST(SelectOrder, AmountOrdersLabelThePanelAndPrefillTheAmount) {
     // Each choice follows one with a price, so a stale market line would show.
     selectOrder(f.game, CommandKind::RaiseTroops);
     selectOrder(f.game, c.kind);
-    EXPECT_EQ(f.s.selectedCommand, static_cast<int>(c.kind));
+    EXPECT_EQ(f.s.selectedCommand, c.kind);
     EXPECT_EQ(f.port.panel, Panel::Amount);
     EXPECT_EQ(f.game.currentPanel, Panel::Amount);
     EXPECT_EQ(label(f.port, PanelLabel::Pic5), c.action);
@@ -89,14 +89,14 @@ TEST(SelectOrder, MoveOpensTheTargetPanelOrReturnsToTheOrders) {
   EXPECT_EQ(f.port.panel, Panel::Target);
   EXPECT_EQ(label(f.port, PanelLabel::Pic6), "移動:尾張");
   EXPECT_EQ(f.port.targets, Lines{"伊勢"});
-  EXPECT_EQ(f.s.selectedCommand, 1);
+  EXPECT_EQ(f.s.selectedCommand, CommandKind::Move);
 }
 
 TEST(SelectOrder, AttackWithoutAnEnemyNeighbourReturnsToTheOrders) {
   OrderFixture f;
   for (int p : {2, 5, 6}) f.ownByPlayer(p);
   selectOrder(f.game, CommandKind::Attack);
-  EXPECT_EQ(f.s.selectedCommand, 2);
+  EXPECT_EQ(f.s.selectedCommand, CommandKind::Attack);
   EXPECT_EQ(label(f.port, PanelLabel::Pic6), "戦闘:尾張");
   EXPECT_EQ(f.port.boxTexts(), Lines{"戦闘可能都市がありません"});
   EXPECT_EQ(f.port.panel, Panel::Order);
@@ -156,7 +156,7 @@ TEST(ConfirmOrder, RefusalReturnsToTheOrdersAndKeepsTheChoice) {
   EXPECT_FALSE(f.s.orderCompleted);
   EXPECT_EQ(f.port.panel, Panel::Order);
   EXPECT_EQ(label(f.port, PanelLabel::Pic2), "尾張");
-  EXPECT_EQ(f.s.selectedCommand, static_cast<int>(CommandKind::BuildTown));
+  EXPECT_EQ(f.s.selectedCommand, CommandKind::BuildTown);
 
   // The same order can be given again at once.
   f.type("12.5");  // counts as 12

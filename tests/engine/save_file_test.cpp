@@ -11,11 +11,11 @@
 #include <thread>
 
 #include "core/scenario.h"
-#include "core/turn_cycle.h"
 #include "engine/fake_port.h"
+#include "game/save_game.h"
+#include "game/turn_cycle.h"
 #include "persistence/save_file.h"
 #include "persistence/save_format.h"
-#include "persistence/save_game.h"
 
 namespace velmora {
 namespace {
@@ -165,7 +165,7 @@ TEST_F(SaveTest, SavingThenLoadingKeepsEveryField) {
   s.orderCompleted = true;
   s.orderJustStarted = true;
   s.currentProvince = 7;
-  s.selectedCommand = 2;
+  s.selectedCommand = CommandKind::Attack;
   s.candidateCount = 3;
   s.candidates = {0, 5, 6, 8, 0, 0, 0, 0, 0, 0, 0};
   s.provinces[4].lord = "織田";

@@ -3,8 +3,8 @@
 #include <set>
 
 #include "core/scenario.h"
-#include "core/turn_cycle.h"
 #include "engine/fake_port.h"
+#include "game/turn_cycle.h"
 
 namespace velmora::test {
 namespace {

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <set>
 
-#include "commands/panels.h"
+#include "core/panels.h"
 #include "core/scenario.h"
-#include "core/turn_cycle.h"
 #include "engine/fake_port.h"
-#include "persistence/save_game.h"
+#include "game/save_game.h"
+#include "game/turn_cycle.h"
 
 namespace velmora::test {
 namespace {

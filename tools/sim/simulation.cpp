@@ -11,9 +11,9 @@
 #include "combat/battle.h"
 #include "combat/tactics.h"
 #include "core/scenario.h"
-#include "core/turn_cycle.h"
+#include "game/turn_cycle.h"
 #include "persistence/save_file.h"
-#include "persistence/save_game.h"
+#include "game/save_game.h"
 
 namespace velmora::sim {
 

@@ -1,8 +1,8 @@
-#include "persistence/save_game.h"
+#include "game/save_game.h"
 
-#include "commands/market.h"
-#include "commands/panels.h"
+#include "core/market.h"
 #include "core/messages.h"
+#include "core/panels.h"
 #include "core/province_check.h"
 #include "persistence/save_file.h"
 

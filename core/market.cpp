@@ -1,4 +1,4 @@
-#include "commands/market.h"
+#include "core/market.h"
 
 #include <cmath>
 

@@ -1,13 +1,13 @@
-#include "core/turn_cycle.h"
+#include "game/turn_cycle.h"
 
 #include "ai/computer_turn.h"
-#include "commands/market.h"
-#include "commands/panels.h"
 #include "core/events.h"
+#include "core/market.h"
 #include "core/messages.h"
 #include "core/numeric.h"
+#include "core/panels.h"
 #include "core/province_check.h"
-#include "persistence/save_game.h"
+#include "game/save_game.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "combat/battle.h"
+#include "core/dice.h"
 
 namespace velmora {
 

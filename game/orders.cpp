@@ -1,13 +1,13 @@
-#include "commands/orders.h"
+#include "game/orders.h"
 
 #include "combat/attack.h"
 #include "commands/development.h"
 #include "commands/food_market.h"
 #include "commands/military.h"
 #include "commands/movement.h"
-#include "commands/panels.h"
 #include "core/messages.h"
 #include "core/numeric.h"
+#include "core/panels.h"
 
 namespace velmora {
 
@@ -35,6 +35,7 @@ const char* actionLabel(CommandKind kind) {
     case CommandKind::BuyFood:
       return "食料買い:";
     case CommandKind::DoNothing:
+    case CommandKind::None:
       break;
   }
   return "";
@@ -57,7 +58,7 @@ std::string marketLine(const GameState& s, CommandKind kind) {
 
 void selectTargetOrder(Game& g, CommandKind kind) {
   GameState& s = g.state;
-  s.selectedCommand = static_cast<std::int32_t>(kind);
+  s.selectedCommand = kind;
   showTargetPanel(g);
   g.ui.setPanelLabel(PanelLabel::Pic6, actionLabel(kind) + s.provinces[s.currentProvince].name);
   const bool ready = kind == CommandKind::Move ? prepareMove(g, s.currentProvince)
@@ -67,7 +68,7 @@ void selectTargetOrder(Game& g, CommandKind kind) {
 
 void selectAmountOrder(Game& g, CommandKind kind) {
   GameState& s = g.state;
-  s.selectedCommand = static_cast<std::int32_t>(kind);
+  s.selectedCommand = kind;
   showAmountPanel(g);
   g.ui.setPanelLabel(PanelLabel::Pic5, actionLabel(kind) + s.provinces[s.currentProvince].name);
   // The panel switch has just emptied the market line; the orders without a price leave it so.
@@ -84,8 +85,8 @@ void selectNothing(Game& g) {
   completeOrder(g);
 }
 
-bool carryOut(Game& g, int kind, int p) {
-  switch (static_cast<CommandKind>(kind)) {
+bool carryOut(Game& g, CommandKind kind, int p) {
+  switch (kind) {
     case CommandKind::Move:
       return Move(g, p);
     case CommandKind::Attack:
@@ -105,6 +106,7 @@ bool carryOut(Game& g, int kind, int p) {
     case CommandKind::BuyFood:
       return BuyFood(g, p);
     case CommandKind::DoNothing:
+    case CommandKind::None:
       break;
   }
   // No entry panel belongs to any other value, so there is nothing to carry out.

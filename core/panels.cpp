@@ -1,12 +1,10 @@
-#include "commands/panels.h"
+#include "core/panels.h"
 
 #include "core/province_check.h"
 
 namespace velmora {
 
 namespace {
-
-constexpr int kSellFood = 8;
 
 void showOrderPanelFor(Game& g) {
   showPanel(g, Panel::Order);
@@ -33,7 +31,8 @@ void showTargetPanel(Game& g) { showPanel(g, Panel::Target); }
 void showAmountPanel(Game& g) {
   showPanel(g, Panel::Amount);
   const Province& p = g.state.provinces[g.state.currentProvince];
-  g.ui.setAmountText(std::to_string(g.state.selectedCommand == kSellFood ? p.food : p.gold));
+  g.ui.setAmountText(
+      std::to_string(g.state.selectedCommand == CommandKind::SellFood ? p.food : p.gold));
 }
 
 void completeOrder(Game& g) {

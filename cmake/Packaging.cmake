@@ -38,8 +38,8 @@ add_custom_command(
   COMMENT "Rendering the icon's bitmaps"
   VERBATIM)
 
-# The manual page, compressed the way Debian installs them (no name or time in the header, so
-# that the same source gives the same package).
+# The manual page, compressed the way Debian installs them (-n: no file name or time in the
+# gzip header).
 configure_file(${pkg_src}/velmora.6 ${pkg_out}/velmora.6 @ONLY)
 add_custom_command(
   OUTPUT ${pkg_out}/velmora.6.gz

@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= 2
 
-.PHONY: run test deps configure build clean
+.PHONY: run test deps configure build package clean
 
 run: build
 	./$(BUILD_DIR)/velmora
@@ -18,6 +18,11 @@ configure: deps
 
 build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)
+
+# The Debian package, velmora_<version>_amd64.deb, left in this folder.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+	cp $(BUILD_DIR)/velmora_*_amd64.deb .
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-fuzz

@@ -9,12 +9,13 @@
 #include "ui/main_keys.h"
 #include "ui/main_window.h"
 #include "ui/nation_window.h"
+#include "ui/save_location.h"
 #include "ui/settings_dialog.h"
 
 namespace velmora::ui {
 
 GameApp::GameApp() : rng_(0), game_(port_, rng_), gate_(game_) {
-  game_.saveDirectory = QCoreApplication::applicationDirPath().toStdString();
+  game_.saveDirectory = saveDirectoryFor(QCoreApplication::applicationDirPath().toStdString());
   port_.attachGame(&game_);
 }
 

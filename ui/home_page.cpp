@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace velmora::ui {
 
@@ -10,11 +12,45 @@ namespace {
 // Empty while the game has no public page.
 constexpr const char* kPublicHomePage = "";
 
+QStringList installedDataDirs() {
+  return QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+}
+
 }  // namespace
+
+QStringList homePageFolders(const QString& programDir, const QStringList& dataDirs) {
+  const QDir program(programDir);
+  QStringList folders{program.absolutePath(),
+                      QDir::cleanPath(program.absoluteFilePath("../share/games/velmora"))};
+  for (const QString& data : dataDirs) {
+    const QString folder = QDir::cleanPath(QDir(data).absoluteFilePath("games/velmora"));
+    if (!folders.contains(folder)) folders << folder;
+  }
+  return folders;
+}
+
+QString findHomePage(const QString& programDir, const QStringList& dataDirs) {
+  for (const QString& folder : homePageFolders(programDir, dataDirs)) {
+    const QFileInfo page(QDir(folder).filePath(QLatin1String(kHomePageFile)));
+    if (page.isFile() && page.isReadable()) return page.absoluteFilePath();
+  }
+  return {};
+}
 
 QUrl homePageUrl() {
   if (*kPublicHomePage != '\0') return QUrl(QString::fromUtf8(kPublicHomePage));
-  return QUrl::fromLocalFile(QDir(QCoreApplication::applicationDirPath()).filePath("README.md"));
+  const QString page = findHomePage(QCoreApplication::applicationDirPath(), installedDataDirs());
+  if (page.isEmpty()) return {};
+  return QUrl::fromLocalFile(page);
+}
+
+QString homePageMissingText() {
+  const QStringList folders =
+      homePageFolders(QCoreApplication::applicationDirPath(), installedDataDirs());
+  return QStringLiteral(
+             "The game's page (%1) was not found. It is installed with the game and was "
+             "looked for in:\n%2\n\nThe game's source has it as assets/%1.")
+      .arg(QLatin1String(kHomePageFile), folders.join(QLatin1Char('\n')));
 }
 
 }  // namespace velmora::ui

@@ -62,7 +62,14 @@ void QtPort::showInfo(const QString& text) {
   ask(box);
 }
 
-void QtPort::openHomePage() { urlOpener_(homePageUrl()); }
+void QtPort::openHomePage() {
+  const QUrl url = homePageUrl();
+  if (url.isEmpty()) {
+    showInfo(homePageMissingText());
+    return;
+  }
+  urlOpener_(url);
+}
 
 void QtPort::line(int n, const std::string& text, double holdSeconds) {
   if (terminated_ || !form_) return;

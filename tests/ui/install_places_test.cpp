@@ -1,0 +1,110 @@
+// Where the installed game finds its save file and its page.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "ui/home_page.h"
+#include "ui/save_location.h"
+
+namespace velmora::ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(SaveLocation, BesideAWritableProgramElseInThePlayersDataFolder) {
+  const fs::path program = "/usr/games";
+  // A writable program folder wins over everything else.
+  EXPECT_EQ(chooseSaveDirectory(program, true, "/x/data", "/home/p"), program);
+  // Otherwise XDG_DATA_HOME, then HOME's default data folder.
+  EXPECT_EQ(chooseSaveDirectory(program, false, "/x/data", "/home/p"), "/x/data/velmora");
+  EXPECT_EQ(chooseSaveDirectory(program, false, nullptr, "/home/p"),
+            "/home/p/.local/share/velmora");
+  // Empty or relative values are ignored, as the XDG rules ask.
+  EXPECT_EQ(chooseSaveDirectory(program, false, "", "/home/p"), "/home/p/.local/share/velmora");
+  EXPECT_EQ(chooseSaveDirectory(program, false, "data", "/home/p"), "/home/p/.local/share/velmora");
+  // Nowhere else to go: the program's folder, where saving then reports its failure.
+  EXPECT_EQ(chooseSaveDirectory(program, false, nullptr, nullptr), program);
+  EXPECT_EQ(chooseSaveDirectory(program, false, "", "home"), program);
+}
+
+// Sets an environment variable for one scope and puts the old value back.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const std::string& value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    setenv(name, value.c_str(), 1);
+  }
+  ~ScopedEnv() {
+    if (old_) {
+      setenv(name_, old_->c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+TEST(SaveLocation, TheProcessRuleReadsTheEnvironmentAndMakesTheDataFolder) {
+  QTemporaryDir tmp;
+  ASSERT_TRUE(tmp.isValid());
+  const fs::path root = tmp.path().toStdString();
+  const fs::path program = root / "bin";
+  fs::create_directory(program);
+  const ScopedEnv data("XDG_DATA_HOME", (root / "data").string());
+
+  // Writable (the test's own folder): the save stays beside the program, nothing is made.
+  EXPECT_EQ(saveDirectoryFor(program), program);
+  EXPECT_FALSE(fs::exists(root / "data"));
+
+  // A folder the player cannot write to (one that does not exist fails access() even for
+  // root): the data folder is chosen and made, parents included.
+  EXPECT_EQ(saveDirectoryFor(root / "gone"), root / "data" / "velmora");
+  EXPECT_TRUE(fs::is_directory(root / "data" / "velmora"));
+  // Asked again, the existing folder is simply used.
+  EXPECT_EQ(saveDirectoryFor(root / "gone"), root / "data" / "velmora");
+}
+
+void writePage(const QString& folder) {
+  ASSERT_TRUE(QDir().mkpath(folder));
+  QFile page(QDir(folder).filePath(QLatin1String(kHomePageFile)));
+  ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+  page.write("<html></html>");
+}
+
+TEST(HomePage, FoundBesideTheProgramThenInTheDebianLayoutThenInTheDataFolders) {
+  QTemporaryDir tmp;
+  ASSERT_TRUE(tmp.isValid());
+  const QDir root(tmp.path());
+  const QString games = root.filePath("usr/games");
+  const QString data = root.filePath("data");
+  QDir().mkpath(games);
+
+  EXPECT_EQ(homePageFolders(games, {data, data + "/"}),
+            QStringList({games, root.filePath("usr/share/games/velmora"),
+                         root.filePath("data/games/velmora")}));
+  EXPECT_TRUE(findHomePage(games, {data}).isEmpty());
+
+  writePage(root.filePath("data/games/velmora"));
+  EXPECT_EQ(findHomePage(games, {data}), root.filePath("data/games/velmora/velmora.html"));
+  writePage(root.filePath("usr/share/games/velmora"));
+  EXPECT_EQ(findHomePage(games, {data}), root.filePath("usr/share/games/velmora/velmora.html"));
+  writePage(games);
+  EXPECT_EQ(findHomePage(games, {data}), root.filePath("usr/games/velmora.html"));
+
+  // A folder of that name is not the page.
+  QTemporaryDir other;
+  QDir(other.path()).mkdir(QLatin1String(kHomePageFile));
+  EXPECT_TRUE(findHomePage(other.path(), {}).isEmpty());
+}
+
+}  // namespace
+}  // namespace velmora::ui

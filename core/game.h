@@ -27,7 +27,8 @@ struct Game {
   std::int32_t targetCursor = 0;
   std::string delegationLabel;  // lblPic7: "委任" or "委任解除", the way the OK of pic7 works
 
-  // Where Game.dt lives: the program's own directory.
+  // Where Game.dt lives: the program's own directory when the player may write there, else the
+  // player's data folder (set by the desktop game; the simulator names its files itself).
   std::filesystem::path saveDirectory;
 
   // Set once a game has been set up; before that there is nothing to save.

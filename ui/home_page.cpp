@@ -47,9 +47,10 @@ QUrl homePageUrl() {
 QString homePageMissingText() {
   const QStringList folders =
       homePageFolders(QCoreApplication::applicationDirPath(), installedDataDirs());
-  return QStringLiteral(
-             "The game's page (%1) was not found. It is installed with the game and was "
-             "looked for in:\n%2\n\nThe game's source has it as assets/%1.")
+  // In the game's language, like every other box.
+  return QString::fromUtf8(
+             "ゲームのページ %1 が見つかりません。ゲームといっしょに入るもので、次のフォルダを"
+             "探しました:\n%2\n\nソースでは assets/%1 にあります。")
       .arg(QLatin1String(kHomePageFile), folders.join(QLatin1Char('\n')));
 }
 

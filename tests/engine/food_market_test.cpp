@@ -46,6 +46,19 @@ TEST(BuyFood, FoodAboveTheLimitIsCutAndOnlyTheFoodTakenIsPaid) {
   EXPECT_EQ(f.port.linesOf(2), Lines{"尾張で食料を買われました"});
 }
 
+// A purse of exactly the price buys: only a purse below it is refused.
+TEST(BuyFood, GoldEqualToThePriceBuysOneUnit) {
+  OrderFixture f;
+  f.s.foodPrice = 2;
+  f.province(1).food = 100;
+  f.province(1).gold = 2;
+  f.type("2");
+  EXPECT_TRUE(BuyFood(f.game, 1));
+  EXPECT_TRUE(f.port.boxes.empty());
+  EXPECT_EQ(f.province(1).food, 101);
+  EXPECT_EQ(f.province(1).gold, 0);
+}
+
 TEST(FoodMarket, ReachingTheLimitExactlyIsNoCut) {
   OrderFixture f;
   f.s.foodPrice = 0.5;

@@ -205,6 +205,19 @@ TEST(RaiseArms, OnePointBelowTheLimitStillBuysAndRefundsTheRest) {
   EXPECT_EQ(f.province(1).gold, 4);  // 0 + 1 * 5.1 - 0.9 = 4.2
 }
 
+// The refund's 0.9 is what decides the rounding here: 97 + 1.35 - 0.9 = 97.45 keeps 97, where
+// a charge of 0.8 would give 97.55 and 98.
+TEST(RaiseArms, TheRefundLessItsNinePointDecidesTheRounding) {
+  OrderFixture f;
+  f.s.armsPrice = 1.35;
+  f.province(1).arms = 998;
+  f.province(1).gold = 100;
+  f.type("3");  // 2.22 rounds to 2: one point over the limit
+  EXPECT_TRUE(RaiseArms(f.game, 1));
+  EXPECT_EQ(f.province(1).arms, 999);
+  EXPECT_EQ(f.province(1).gold, 97);
+}
+
 TEST(RaiseArms, Refusals) {
   OrderFixture f;
   f.s.armsPrice = 7.5;

@@ -20,9 +20,6 @@ namespace velmora::ui {
 
 namespace {
 
-// Signed twips to pixels, for offsets that run below zero.
-int px(int twips) { return qRound(twips / 15.0); }
-
 QFrame* addPanel(QWidget* surface, const char* name, int left, int top, int width, int height) {
   auto* panel = new QFrame(surface);
   panel->setObjectName(QLatin1String(name));
@@ -409,12 +406,12 @@ void MainWindow::buildScrollBars(QWidget* client) {
 
 void MainWindow::setHorizontal(int value) {
   mapLeft_ = value;
-  surface_->move(px(value), surface_->y());
+  surface_->move(tw(value), surface_->y());
 }
 
 void MainWindow::setVertical(int value) {
   mapTop_ = value;
-  surface_->move(surface_->x(), px(value));
+  surface_->move(surface_->x(), tw(value));
 }
 
 void MainWindow::scrollToProvince(int p) {

@@ -158,15 +158,14 @@ QPushButton* MainWindow::orderButton(QWidget* panel, const char* name, const cha
   return button;
 }
 
-void MainWindow::connectOrder(QPushButton* button, int kind) {
-  connect(button, &QPushButton::clicked, this,
-          [this, kind] { player([this, kind] { selectOrder(g_, CommandKind(kind)); }); });
-}
-
 void MainWindow::buildCommandPanels(QWidget* surface) {
   auto toPanel = [this](QPushButton* button, Panel panel) {
     connect(button, &QPushButton::clicked, this,
             [this, panel] { player([this, panel] { showPanel(g_, panel); }); });
+  };
+  auto order = [this](QPushButton* button, CommandKind kind) {
+    connect(button, &QPushButton::clicked, this,
+            [this, kind] { player([this, kind] { selectOrder(g_, kind); }); });
   };
 
   pic2 = addPanel(surface, "pic2", 0, 0, 3135, 2295);
@@ -174,21 +173,25 @@ void MainWindow::buildCommandPanels(QWidget* surface) {
   lblPic2 = panelText(pic2, "lblPic2", "", 120, 240);
   toPanel(orderButton(pic2, "cmdGunji", "1.軍事系", 0, 600, 1095, 375), Panel::Military);
   toPanel(orderButton(pic2, "cmdSeiji", "2.政治系", 0, 1080, 1095, 375), Panel::Political);
-  connectOrder(orderButton(pic2, "cmdNothing", "3.何もしない", 0, 1560, 1095, 375), 10);
+  order(orderButton(pic2, "cmdNothing", "3.何もしない", 0, 1560, 1095, 375),
+        CommandKind::DoNothing);
 
   pic3 = addPanel(surface, "pic3", 0, 0, 3135, 2295);
-  connectOrder(orderButton(pic3, "cmdIdo", "1.移動", 120, 120, 975, 255), 1);
-  connectOrder(orderButton(pic3, "cmdSento", "2.戦闘", 120, 480, 975, 255), 2);
-  connectOrder(orderButton(pic3, "cmdHeizokyo", "3.兵増強", 1320, 120, 975, 255), 3);
-  connectOrder(orderButton(pic3, "cmdBusouzokyo", "4.武装強化", 1320, 480, 975, 255), 4);
+  order(orderButton(pic3, "cmdIdo", "1.移動", 120, 120, 975, 255), CommandKind::Move);
+  order(orderButton(pic3, "cmdSento", "2.戦闘", 120, 480, 975, 255), CommandKind::Attack);
+  order(orderButton(pic3, "cmdHeizokyo", "3.兵増強", 1320, 120, 975, 255),
+        CommandKind::RaiseTroops);
+  order(orderButton(pic3, "cmdBusouzokyo", "4.武装強化", 1320, 480, 975, 255),
+        CommandKind::RaiseArms);
   toPanel(orderButton(pic3, "cmdReturnGunji", "5.戻る", 120, 840, 975, 255), Panel::Order);
 
   pic4 = addPanel(surface, "pic4", 0, 0, 3135, 2295);
-  connectOrder(orderButton(pic4, "cmdKokuryoku", "1.国力増大", 120, 120, 975, 255), 5);
-  connectOrder(orderButton(pic4, "cmdMachi", "2.町増築", 120, 480, 975, 255), 6);
-  connectOrder(orderButton(pic4, "cmdSiro", "3.城普請", 120, 840, 975, 255), 7);
-  connectOrder(orderButton(pic4, "cmdUri", "4.食料売り", 1320, 120, 975, 255), 8);
-  connectOrder(orderButton(pic4, "cmdKai", "5.食料買い", 1320, 480, 975, 255), 9);
+  order(orderButton(pic4, "cmdKokuryoku", "1.国力増大", 120, 120, 975, 255),
+        CommandKind::RaisePower);
+  order(orderButton(pic4, "cmdMachi", "2.町増築", 120, 480, 975, 255), CommandKind::BuildTown);
+  order(orderButton(pic4, "cmdSiro", "3.城普請", 120, 840, 975, 255), CommandKind::BuildCastle);
+  order(orderButton(pic4, "cmdUri", "4.食料売り", 1320, 120, 975, 255), CommandKind::SellFood);
+  order(orderButton(pic4, "cmdKai", "5.食料買い", 1320, 480, 975, 255), CommandKind::BuyFood);
   toPanel(orderButton(pic4, "cmdReturnSeiji", "6.戻る", 1320, 840, 975, 255), Panel::Order);
 
   auto confirm = [this](QPushButton* button) {

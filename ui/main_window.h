@@ -111,7 +111,6 @@ class MainWindow : public QMainWindow {
   void buildScrollBars(QWidget* client);
   QPushButton* orderButton(QWidget* panel, const char* name, const char* caption, int left, int top,
                            int width, int height);
-  void connectOrder(QPushButton* button, int kind);
   void player(std::function<void()> handler);
   void lockTimerFired();
   void setHorizontal(int value);

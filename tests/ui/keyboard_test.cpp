@@ -240,31 +240,32 @@ TEST(CursorSteps, FreshOrderStartsEachCursorFromTheBeginning) {
   QuietPort port;
   SeededRandom rng(1);
   Game g(port, rng);
+  TargetCursors cursors;
 
   g.state.orderJustStarted = true;
   std::vector<int> up;
-  for (int i = 0; i < 4; ++i) up.push_back(amountCursorStep(g, -1));
+  for (int i = 0; i < 4; ++i) up.push_back(amountCursorStep(g, cursors, -1));
   EXPECT_EQ(up, (std::vector<int>{0, 2, 1, 0}));
 
   g.state.orderJustStarted = true;
-  EXPECT_EQ(amountCursorStep(g, +1), 0);  // Down, then Up
-  EXPECT_EQ(amountCursorStep(g, -1), 1);
+  EXPECT_EQ(amountCursorStep(g, cursors, +1), 0);  // Down, then Up
+  EXPECT_EQ(amountCursorStep(g, cursors, -1), 1);
 
   g.state.orderJustStarted = true;
-  EXPECT_EQ(targetCursorStep(g, -1, 3), 2);  // the first Left selects the last item
-  EXPECT_EQ(targetCursorStep(g, +1, 3), 0);
+  EXPECT_EQ(targetCursorStep(g, cursors, -1, 3), 2);  // the first Left selects the last item
+  EXPECT_EQ(targetCursorStep(g, cursors, +1, 3), 0);
   g.state.orderJustStarted = true;
-  EXPECT_EQ(targetCursorStep(g, +1, 1), 0);  // a single item stays selected
+  EXPECT_EQ(targetCursorStep(g, cursors, +1, 1), 0);  // a single item stays selected
 
   // The flag is shared: the amount cursor used first leaves the target cursor where it was,
   // held to the new list's bounds.
-  g.targetCursor = 4;
-  g.amountCursor = 2;
+  cursors.target = 4;
+  cursors.amount = 2;
   g.state.orderJustStarted = true;
-  EXPECT_EQ(amountCursorStep(g, +1), 0);
-  EXPECT_EQ(targetCursorStep(g, +1, 3), 0);
-  g.targetCursor = 4;
-  EXPECT_EQ(targetCursorStep(g, -1, 3), 0);  // 3 is past the last item
+  EXPECT_EQ(amountCursorStep(g, cursors, +1), 0);
+  EXPECT_EQ(targetCursorStep(g, cursors, +1, 3), 0);
+  cursors.target = 4;
+  EXPECT_EQ(targetCursorStep(g, cursors, -1, 3), 0);  // 3 is past the last item
 }
 
 TEST_F(KeyboardTest, KeysThatReachTheControlsAndKeysThatDoNot) {

@@ -23,8 +23,6 @@ struct Game {
   // Main-window state that is not saved.
   Panel currentPanel = Panel::Message;
   std::int32_t okLock = 0;
-  std::int32_t amountCursor = 0;
-  std::int32_t targetCursor = 0;
   std::string delegationLabel;  // lblPic7: "委任" or "委任解除", the way the OK of pic7 works
 
   // Where Game.dt lives: the program's own directory when the player may write there, else the

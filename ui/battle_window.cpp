@@ -18,28 +18,21 @@
 
 namespace {
 
+using velmora::ui::addLabel;
+using velmora::ui::setBackground;
 using velmora::ui::setCloseLines;
 using velmora::ui::twRect;
-
-int twipsToPixels(double twips) { return qRound(twips / 15.0); }
 
 QString indexed(const char* name, int index) {
   return QStringLiteral("%1(%2)").arg(QString::fromLatin1(name)).arg(index);
 }
 
+// A coloured box of the battle window; its text stays black whatever the desktop's colours.
 void fill(QWidget* w, const QColor& colour) {
-  w->setAutoFillBackground(true);
+  setBackground(w, colour);
   QPalette p = w->palette();
-  p.setColor(QPalette::Window, colour);
   p.setColor(QPalette::WindowText, Qt::black);
   w->setPalette(p);
-}
-
-QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& where) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  l->setGeometry(where);
-  return l;
 }
 
 // Battle window pixel sizes of the fixed labels, which the layout gives only as
@@ -73,8 +66,8 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
 
   QWidget* client = fixedClientBelowMenu(this, menu, 5085, 5160);
 
-  label(client, QStringLiteral("Label13"), QString::fromUtf8("↓自軍の態勢"),
-        twRect(120, 240, 1575, kLineHeight));
+  addLabel(client, QStringLiteral("Label13"), QString::fromUtf8("↓自軍の態勢"), 120, 240, 1575,
+           kLineHeight);
   const char* captions[5] = {"1.通常攻撃", "2.突撃", "3.包囲", "4.射撃", "5.防御"};
   for (int k = 0; k < 5; ++k) {
     com_[k] = new QPushButton(QString::fromUtf8(captions[k]), client);
@@ -88,13 +81,13 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &BattleWindow::playRound);
 
-  QLabel* explanation =
-      label(client, QStringLiteral("Label12"),
-            QString::fromUtf8("敵に損害を与える値と敵側の態勢に対する士気低下のボーナス値　　　↓"),
-            twRect(1800, 120, 2175, 615));
+  QLabel* explanation = addLabel(
+      client, QStringLiteral("Label12"),
+      QString::fromUtf8("敵に損害を与える値と敵側の態勢に対する士気低下のボーナス値　　　↓"), 1800,
+      120, 2175, 615);
   explanation->setWordWrap(true);
-  QLabel* supply = label(client, QStringLiteral("Label14"),
-                         QString::fromUtf8("↓金、米の消費パーセント"), twRect(4080, 120, 855, 615));
+  QLabel* supply = addLabel(client, QStringLiteral("Label14"),
+                            QString::fromUtf8("↓金、米の消費パーセント"), 4080, 120, 855, 615);
   supply->setWordWrap(true);
   // Three lines of the window's font would not fit these two boxes, nor two characters the
   // narrow column heads. Even at 10 pixels the font's own line height takes three lines 4
@@ -109,8 +102,8 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
 
   const char* heads[7] = {"威力", "通常", "突撃", "包囲", "射撃", "防御", "消費"};
   for (int k = 0; k < 7; ++k) {
-    QLabel* head = label(client, indexed("Label11", k), QString::fromUtf8(heads[k]),
-                         twRect(1800 + 360 * k, 3000, 375, 495));
+    QLabel* head = addLabel(client, indexed("Label11", k), QString::fromUtf8(heads[k]),
+                            1800 + 360 * k, 3000, 375, 495);
     head->setWordWrap(true);
     head->setFont(small);
     head->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -119,8 +112,8 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
   const int rowTops[6] = {0, 720, 1200, 1680, 2160, 2640};
   for (int n = 1; n <= 5; ++n) {
     for (int k = 0; k < 7; ++k) {
-      QLabel* cell = label(client, indexed(qPrintable(QStringLiteral("lbl%1").arg(n)), k),
-                           QString(), twRect(1800 + 360 * k, rowTops[n], 375, 255));
+      QLabel* cell = addLabel(client, indexed(qPrintable(QStringLiteral("lbl%1").arg(n)), k),
+                              QString(), 1800 + 360 * k, rowTops[n], 375, 255);
       cell->setAlignment(Qt::AlignCenter);
       fill(cell, k == 0 ? QColor(255, 192, 192) : QColor(Qt::white));
       grid_[n][k] = cell;
@@ -141,14 +134,14 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
                        {"攻撃側街", "Label8", "防御側街", "Label10", 4920}};
   for (int e = 0; e < 5; ++e) {
     const Row& r = rows[e];
-    label(client, QString::fromLatin1(r.attackerName), QString::fromUtf8(r.attackerCaption),
-          twRect(120, r.top, kCaptionWidth, kLineHeight));
-    label(client, QString::fromLatin1(r.defenderName), QString::fromUtf8(r.defenderCaption),
-          twRect(2400, r.top, kCaptionWidth, kLineHeight));
-    attackerFigures_[e] = label(client, indexed("lblAt", e), QString(),
-                                twRect(1080, r.top, kFigureWidth, kLineHeight));
-    defenderFigures_[e] = label(client, indexed("lblDef", e), QString(),
-                                twRect(3360, r.top, kFigureWidth, kLineHeight));
+    addLabel(client, QString::fromLatin1(r.attackerName), QString::fromUtf8(r.attackerCaption), 120,
+             r.top, kCaptionWidth, kLineHeight);
+    addLabel(client, QString::fromLatin1(r.defenderName), QString::fromUtf8(r.defenderCaption),
+             2400, r.top, kCaptionWidth, kLineHeight);
+    attackerFigures_[e] =
+        addLabel(client, indexed("lblAt", e), QString(), 1080, r.top, kFigureWidth, kLineHeight);
+    defenderFigures_[e] =
+        addLabel(client, indexed("lblDef", e), QString(), 3360, r.top, kFigureWidth, kLineHeight);
   }
   // Until a tactic is chosen both tactic names read 0.
   attackerFigures_[0]->setText(QStringLiteral("0"));
@@ -215,10 +208,8 @@ void BattleWindow::refresh() {
   defenderFigures_[2]->setText(QString::number(target.troops));
   // A hundredth of the box per point of morale; the box cuts off anything above
   // 100.
-  attackerBar_->resize(twipsToPixels(kBarBoxWidth / 100.0 * b.attackerMorale),
-                       attackerBox_->height());
-  defenderBar_->resize(twipsToPixels(kBarBoxWidth / 100.0 * b.defenderMorale),
-                       defenderBox_->height());
+  attackerBar_->resize(tw(kBarBoxWidth / 100.0 * b.attackerMorale), attackerBox_->height());
+  defenderBar_->resize(tw(kBarBoxWidth / 100.0 * b.defenderMorale), defenderBox_->height());
 }
 
 void BattleWindow::chooseTactic(int k) {

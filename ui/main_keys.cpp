@@ -35,21 +35,21 @@ bool isKeyPress(QObject* obj, QEvent* e, QWidget* window) {
 
 }  // namespace
 
-int amountCursorStep(Game& g, int direction) {
-  if (g.state.orderJustStarted) g.amountCursor = 0;
-  const int focused = g.amountCursor;
-  g.amountCursor = wrapped(g.amountCursor + direction, 3);
+int amountCursorStep(Game& g, TargetCursors& cursors, int direction) {
+  if (g.state.orderJustStarted) cursors.amount = 0;
+  const int focused = cursors.amount;
+  cursors.amount = wrapped(cursors.amount + direction, 3);
   g.state.orderJustStarted = false;
   return focused;
 }
 
-int targetCursorStep(Game& g, int direction, int count) {
-  if (g.state.orderJustStarted) g.targetCursor = 0;
+int targetCursorStep(Game& g, TargetCursors& cursors, int direction, int count) {
+  if (g.state.orderJustStarted) cursors.target = 0;
   g.state.orderJustStarted = false;
   if (count < 1) return -1;
   // A cursor left from an earlier, longer list is held to this one's bounds.
-  g.targetCursor = wrapped(g.targetCursor + direction, count);
-  return g.targetCursor;
+  cursors.target = wrapped(cursors.target + direction, count);
+  return cursors.target;
 }
 
 MainKeys::MainKeys(Game& g, EngineGate& gate, MainWindow* form, QObject* parent)
@@ -127,14 +127,13 @@ bool MainKeys::mainWindowKey(int key, Qt::KeyboardModifiers modifiers) {
       if (code == vk::kEnter) return press("cmdOkpic6");
       if (code == vk::kDecimal) return press("cmdCancelpic6");
       if (code == vk::kDown || code == vk::kUp) {
-        QLineEdit* box = form_->txtPic6[amountCursorStep(g_, code == vk::kDown ? 1 : -1)];
-        box->setFocus();
-        box->selectAll();
+        form_->focusTargetAmount(amountCursorStep(g_, cursors_, code == vk::kDown ? 1 : -1));
         return true;
       }
       if (code == vk::kLeft || code == vk::kRight) {
-        const int item = targetCursorStep(g_, code == vk::kRight ? 1 : -1, form_->lstPic6->count());
-        if (item >= 0) form_->lstPic6->setCurrentRow(item);
+        const int item =
+            targetCursorStep(g_, cursors_, code == vk::kRight ? 1 : -1, form_->targetCount());
+        if (item >= 0) form_->selectTarget(item);
         return true;
       }
       return used;
@@ -168,11 +167,11 @@ bool SettingsKeys::settingsKey(SettingsDialog* dialog, int key, Qt::KeyboardModi
   if (code == vk::kF1) {
     quit();
   } else if (digit >= 1 && digit <= 4) {
-    dialog->Option1[digit - 1]->setChecked(true);
+    dialog->chooseSpeed(digit - 1);
   } else if (digit == 5) {
-    dialog->Check1->toggle();
+    dialog->toggleEnterAdvance();
   } else if (digit == 6) {
-    dialog->Text1->setFocus();  // which selects its text
+    dialog->focusHouseBox();  // which selects its text
   }
   // The key goes on to the control that had the focus when it was pressed. It is used up when
   // the focus moved (keypad 6 would type 6 into the house box it just selected) and when it

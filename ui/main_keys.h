@@ -12,12 +12,19 @@ class EngineGate;
 class MainWindow;
 class SettingsDialog;
 
-// The two cursors of the target panel. Each returns what the press acts on and then moves its
-// cursor; the first press of an order starts from the beginning.
+// The two cursors of the target panel; only the keyboard moves them, and nothing of them is
+// saved.
+struct TargetCursors {
+  int amount = 0;  // the amount box the next Up or Down acts on
+  int target = 0;  // the list item last selected by Left or Right
+};
+
+// Each step returns what the press acts on and then moves its cursor; the first press of an
+// order (the game's flag, shared by both) starts from the beginning.
 // Down (+1) / Up (-1): the amount box 0..2 to focus.
-int amountCursorStep(Game& g, int direction);
+int amountCursorStep(Game& g, TargetCursors& cursors, int direction);
 // Right (+1) / Left (-1) over a list of count targets: the item to select (-1 when empty).
-int targetCursorStep(Game& g, int direction, int count);
+int targetCursorStep(Game& g, TargetCursors& cursors, int direction, int count);
 
 // The main window's keyboard: installed on the application, it sees every key at the main
 // window's own window object before the focused control does.
@@ -37,6 +44,7 @@ class MainKeys : public QObject {
   Game& g_;
   EngineGate& gate_;
   QPointer<MainWindow> form_;
+  TargetCursors cursors_;
 };
 
 // The settings dialog's keyboard: F1 asks to quit, the keypad sets the choices. The keys still

@@ -1,14 +1,23 @@
 #include "ui/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
 
 #include "commands/delegation.h"
-#include "game/orders.h"
 #include "core/panels.h"
-#include "game/turn_cycle.h"
+#include "core/terms.h"
+#include "game/orders.h"
 #include "game/save_game.h"
+#include "game/turn_cycle.h"
 #include "ui/engine_gate.h"
 #include "ui/map_surface.h"
 #include "ui/province_panel.h"
@@ -19,9 +28,6 @@
 namespace velmora::ui {
 
 namespace {
-
-// Signed twips to pixels, for offsets that run below zero.
-int px(int twips) { return qRound(twips / 15.0); }
 
 QFrame* addPanel(QWidget* surface, const char* name, int left, int top, int width, int height) {
   auto* panel = new QFrame(surface);
@@ -47,6 +53,22 @@ QLineEdit* textBox(QWidget* panel, const QString& name, int left, int top, int w
   box->setGeometry(twRect(left, top, width, height));
   box->setTextMargins(0, 0, 0, 0);
   return box;
+}
+
+// Selects a row of a list; a row out of range leaves nothing selected (a current row alone
+// would still count as a choice).
+void selectRow(QListWidget* list, int row) {
+  if (row < 0 || row >= list->count()) {
+    list->setCurrentRow(-1);
+    list->clearSelection();
+    return;
+  }
+  list->setCurrentRow(row);
+}
+
+void fillList(QListWidget* list, const QStringList& lines) {
+  list->clear();
+  list->addItems(lines);
 }
 
 QListWidget* listBox(QWidget* panel, const char* name, int left, int top, int width, int height) {
@@ -81,15 +103,15 @@ MainWindow::MainWindow(Game& g, QtPort& port, EngineGate& gate, QWidget* parent)
   buildHelpPanels(surface_);
   buildMenus();
 
-  tmrOkclick = new QTimer(this);
-  tmrOkclick->setObjectName(QStringLiteral("tmrOkclick"));
-  tmrOkclick->setInterval(10);
-  connect(tmrOkclick, &QTimer::timeout, this,
+  autoPressTimer_ = new QTimer(this);
+  autoPressTimer_->setObjectName(QStringLiteral("tmrOkclick"));
+  autoPressTimer_->setInterval(10);
+  connect(autoPressTimer_, &QTimer::timeout, this,
           [this] { gate_.runTick([this] { autoPressTick(g_); }); });
-  tmrOk = new QTimer(this);
-  tmrOk->setObjectName(QStringLiteral("tmrOk"));
-  tmrOk->setInterval(10);
-  connect(tmrOk, &QTimer::timeout, this, &MainWindow::lockTimerFired);
+  lockTimer_ = new QTimer(this);
+  lockTimer_->setObjectName(QStringLiteral("tmrOk"));
+  lockTimer_->setInterval(10);
+  connect(lockTimer_, &QTimer::timeout, this, &MainWindow::lockTimerFired);
 
   // 13500 x 10000 twips; the window keeps this size, the map scrolls inside it.
   setFixedSize(tw(13500), tw(10000));
@@ -115,37 +137,41 @@ void MainWindow::lockTimerFired() {
 }
 
 void MainWindow::buildMessagePanel(QWidget* surface) {
-  pic1 = addPanel(surface, "pic1", 0, 0, 3735, 2415);
-  lblMsg = addLabel(pic1, QStringLiteral("lblMsg"), QString(), 120, 120);
-  lblMsg2 = addLabel(pic1, QStringLiteral("lblMsg2"), QString(), 120, 480);
-  lblMsg3 = addLabel(pic1, QStringLiteral("lblMsg3"), QString(), 120, 840);
-  for (QLabel* line : {lblMsg, lblMsg2, lblMsg3}) setBackground(line, kMessageColour);
+  messagePanel_ = addPanel(surface, "pic1", 0, 0, 3735, 2415);
+  const char* kLineNames[3] = {"lblMsg", "lblMsg2", "lblMsg3"};
+  const int kLineTops[3] = {120, 480, 840};
+  for (int i = 0; i < 3; ++i) {
+    messageLines_[i] =
+        addLabel(messagePanel_, QLatin1String(kLineNames[i]), QString(), 120, kLineTops[i]);
+  }
+  for (QLabel* line : messageLines_) setBackground(line, kMessageColour);
 
-  cmdOk = new QPushButton(QStringLiteral("OK"), pic1);
-  cmdOk->setObjectName(QStringLiteral("cmdOk"));
-  cmdOk->setGeometry(twRect(120, 1440, 1215, 375));
-  connect(cmdOk, &QPushButton::clicked, this, [this] { player([this] { pressOk(g_); }); });
-  lblOk = new QLabel(QString::fromUtf8("OKをおしてください"), pic1);
-  lblOk->setObjectName(QStringLiteral("lblOk"));
+  okButton_ = new QPushButton(QStringLiteral("OK"), messagePanel_);
+  okButton_->setObjectName(QStringLiteral("cmdOk"));
+  okButton_->setGeometry(twRect(120, 1440, 1215, 375));
+  connect(okButton_, &QPushButton::clicked, this, [this] { player([this] { pressOk(g_); }); });
+  okPrompt_ = new QLabel(QString::fromUtf8("OKをおしてください"), messagePanel_);
+  okPrompt_->setObjectName(QStringLiteral("lblOk"));
   // At 12 pixels the prompt runs into the market box beside it.
-  QFont promptFont = lblOk->font();
+  QFont promptFont = okPrompt_->font();
   promptFont.setPixelSize(11);
-  lblOk->setFont(promptFont);
-  lblOk->move(tw(120), tw(1920));
-  lblOk->adjustSize();
+  okPrompt_->setFont(promptFont);
+  okPrompt_->move(tw(120), tw(1920));
+  okPrompt_->adjustSize();
 
-  auto* picSouba = addPanel(pic1, "picSouba", 1800, 840, 1215, 1335);
+  auto* picSouba = addPanel(messagePanel_, "picSouba", 1800, 840, 1215, 1335);
   addLabel(picSouba, QStringLiteral("lblSoubaHeading"), QString::fromUtf8("相場"), 720, 120);
   addLabel(picSouba, QStringLiteral("lblSoubaKome"), QString::fromUtf8("食料"), 120, 360);
   addLabel(picSouba, QStringLiteral("lblSoubaBuki"), QString::fromUtf8("武器"), 120, 720);
   addLabel(picSouba, QStringLiteral("lblSoubaHei"), QString::fromUtf8("兵"), 120, 1080);
   // A line high (240 twips), so that the last row ends inside the box's border.
-  lblMsgKome = addLabel(picSouba, QStringLiteral("lblMsgKome"), QString(), 720, 360, 375, 240);
-  lblMsgBuki = addLabel(picSouba, QStringLiteral("lblMsgBuki"), QString(), 720, 720, 375, 240);
-  lblMsgHei = addLabel(picSouba, QStringLiteral("lblMsgHei"), QString(), 720, 1080, 375, 240);
-  for (QLabel* price : {lblMsgKome, lblMsgBuki, lblMsgHei}) setBackground(price, Qt::white);
+  foodPrice_ = addLabel(picSouba, QStringLiteral("lblMsgKome"), QString(), 720, 360, 375, 240);
+  armsPrice_ = addLabel(picSouba, QStringLiteral("lblMsgBuki"), QString(), 720, 720, 375, 240);
+  troopsPrice_ = addLabel(picSouba, QStringLiteral("lblMsgHei"), QString(), 720, 1080, 375, 240);
+  for (QLabel* price : {foodPrice_, armsPrice_, troopsPrice_}) setBackground(price, Qt::white);
   // The message lines and the prompt stay readable where they reach over the market box.
-  for (QLabel* label : {lblMsg, lblMsg2, lblMsg3, lblOk}) label->raise();
+  for (QLabel* line : messageLines_) line->raise();
+  okPrompt_->raise();
 }
 
 QPushButton* MainWindow::orderButton(QWidget* panel, const char* name, const char* caption,
@@ -161,76 +187,87 @@ QPushButton* MainWindow::orderButton(QWidget* panel, const char* name, const cha
   return button;
 }
 
-void MainWindow::connectOrder(QPushButton* button, int kind) {
-  connect(button, &QPushButton::clicked, this,
-          [this, kind] { player([this, kind] { selectOrder(g_, CommandKind(kind)); }); });
-}
-
 void MainWindow::buildCommandPanels(QWidget* surface) {
   auto toPanel = [this](QPushButton* button, Panel panel) {
     connect(button, &QPushButton::clicked, this,
-            [this, panel] { player([this, panel] { showPanel(g_, panel); }); });
+            [this, panel] { player([this, panel] { velmora::showPanel(g_, panel); }); });
+  };
+  auto order = [this](QPushButton* button, CommandKind kind) {
+    connect(button, &QPushButton::clicked, this,
+            [this, kind] { player([this, kind] { selectOrder(g_, kind); }); });
   };
 
-  pic2 = addPanel(surface, "pic2", 0, 0, 3135, 2295);
-  panelText(pic2, "lblPic2Heading", "プレイヤーの番です", 120, 0);
-  lblPic2 = panelText(pic2, "lblPic2", "", 120, 240);
-  toPanel(orderButton(pic2, "cmdGunji", "1.軍事系", 0, 600, 1095, 375), Panel::Military);
-  toPanel(orderButton(pic2, "cmdSeiji", "2.政治系", 0, 1080, 1095, 375), Panel::Political);
-  connectOrder(orderButton(pic2, "cmdNothing", "3.何もしない", 0, 1560, 1095, 375), 10);
+  orderPanel_ = addPanel(surface, "pic2", 0, 0, 3135, 2295);
+  panelText(orderPanel_, "lblPic2Heading", "プレイヤーの番です", 120, 0);
+  provinceName_ = panelText(orderPanel_, "lblPic2", "", 120, 240);
+  toPanel(orderButton(orderPanel_, "cmdGunji", "1.軍事系", 0, 600, 1095, 375), Panel::Military);
+  toPanel(orderButton(orderPanel_, "cmdSeiji", "2.政治系", 0, 1080, 1095, 375), Panel::Political);
+  order(orderButton(orderPanel_, "cmdNothing", "3.何もしない", 0, 1560, 1095, 375),
+        CommandKind::DoNothing);
 
-  pic3 = addPanel(surface, "pic3", 0, 0, 3135, 2295);
-  connectOrder(orderButton(pic3, "cmdIdo", "1.移動", 120, 120, 975, 255), 1);
-  connectOrder(orderButton(pic3, "cmdSento", "2.戦闘", 120, 480, 975, 255), 2);
-  connectOrder(orderButton(pic3, "cmdHeizokyo", "3.兵増強", 1320, 120, 975, 255), 3);
-  connectOrder(orderButton(pic3, "cmdBusouzokyo", "4.武装強化", 1320, 480, 975, 255), 4);
-  toPanel(orderButton(pic3, "cmdReturnGunji", "5.戻る", 120, 840, 975, 255), Panel::Order);
+  militaryPanel_ = addPanel(surface, "pic3", 0, 0, 3135, 2295);
+  order(orderButton(militaryPanel_, "cmdIdo", "1.移動", 120, 120, 975, 255), CommandKind::Move);
+  order(orderButton(militaryPanel_, "cmdSento", "2.戦闘", 120, 480, 975, 255), CommandKind::Attack);
+  order(orderButton(militaryPanel_, "cmdHeizokyo", "3.兵増強", 1320, 120, 975, 255),
+        CommandKind::RaiseTroops);
+  order(orderButton(militaryPanel_, "cmdBusouzokyo", "4.武装強化", 1320, 480, 975, 255),
+        CommandKind::RaiseArms);
+  toPanel(orderButton(militaryPanel_, "cmdReturnGunji", "5.戻る", 120, 840, 975, 255),
+          Panel::Order);
 
-  pic4 = addPanel(surface, "pic4", 0, 0, 3135, 2295);
-  connectOrder(orderButton(pic4, "cmdKokuryoku", "1.国力増大", 120, 120, 975, 255), 5);
-  connectOrder(orderButton(pic4, "cmdMachi", "2.町増築", 120, 480, 975, 255), 6);
-  connectOrder(orderButton(pic4, "cmdSiro", "3.城普請", 120, 840, 975, 255), 7);
-  connectOrder(orderButton(pic4, "cmdUri", "4.食料売り", 1320, 120, 975, 255), 8);
-  connectOrder(orderButton(pic4, "cmdKai", "5.食料買い", 1320, 480, 975, 255), 9);
-  toPanel(orderButton(pic4, "cmdReturnSeiji", "6.戻る", 1320, 840, 975, 255), Panel::Order);
+  politicalPanel_ = addPanel(surface, "pic4", 0, 0, 3135, 2295);
+  order(orderButton(politicalPanel_, "cmdKokuryoku", "1.国力増大", 120, 120, 975, 255),
+        CommandKind::RaisePower);
+  order(orderButton(politicalPanel_, "cmdMachi", "2.町増築", 120, 480, 975, 255),
+        CommandKind::BuildTown);
+  order(orderButton(politicalPanel_, "cmdSiro", "3.城普請", 120, 840, 975, 255),
+        CommandKind::BuildCastle);
+  order(orderButton(politicalPanel_, "cmdUri", "4.食料売り", 1320, 120, 975, 255),
+        CommandKind::SellFood);
+  order(orderButton(politicalPanel_, "cmdKai", "5.食料買い", 1320, 480, 975, 255),
+        CommandKind::BuyFood);
+  toPanel(orderButton(politicalPanel_, "cmdReturnSeiji", "6.戻る", 1320, 840, 975, 255),
+          Panel::Order);
 
   auto confirm = [this](QPushButton* button) {
     connect(button, &QPushButton::clicked, this, [this] { player([this] { confirmOrder(g_); }); });
   };
 
-  pic5 = addPanel(surface, "pic5", 0, 0, 3135, 2295);
-  lblPic5 = panelText(pic5, "lblPic5", "", 120, 240);
-  lblSouba = panelText(pic5, "lblSouba", "", 120, 600);
-  panelText(pic5, "lblPic5Amount", "投資額", 360, 840);
-  txtPic5 = textBox(pic5, QStringLiteral("txtPic5"), 960, 840, 1095, 270);
-  confirm(orderButton(pic5, "cmdOkpic5", "OK", 960, 1200, 1095, 375));
-  toPanel(orderButton(pic5, "cmdCancelpic5", "Cancel", 960, 1680, 1095, 375), Panel::Order);
+  amountPanel_ = addPanel(surface, "pic5", 0, 0, 3135, 2295);
+  amountHeading_ = panelText(amountPanel_, "lblPic5", "", 120, 240);
+  marketNote_ = panelText(amountPanel_, "lblSouba", "", 120, 600);
+  panelText(amountPanel_, "lblPic5Amount", "投資額", 360, 840);
+  amountBox_ = textBox(amountPanel_, QStringLiteral("txtPic5"), 960, 840, 1095, 270);
+  confirm(orderButton(amountPanel_, "cmdOkpic5", "OK", 960, 1200, 1095, 375));
+  toPanel(orderButton(amountPanel_, "cmdCancelpic5", "Cancel", 960, 1680, 1095, 375), Panel::Order);
 
-  pic6 = addPanel(surface, "pic6", 0, 0, 3135, 2295);
-  lblPic6 = panelText(pic6, "lblPic6", "", 120, 0);
-  panelText(pic6, "lblPic6Target", "移動先は?", 120, 360);
-  lstPic6 = listBox(pic6, "lstPic6", 120, 600, 1215, 600);
-  confirm(orderButton(pic6, "cmdOkpic6", "OK", 120, 1200, 1215, 375));
-  toPanel(orderButton(pic6, "cmdCancelpic6", "Cancel", 120, 1560, 1215, 375), Panel::Order);
-  QPushButton* help = orderButton(pic6, "cmdSentoHelp", "ヘルプ", 120, 1920, 1215, 255);
+  targetPanel_ = addPanel(surface, "pic6", 0, 0, 3135, 2295);
+  targetHeading_ = panelText(targetPanel_, "lblPic6", "", 120, 0);
+  panelText(targetPanel_, "lblPic6Target", "移動先は?", 120, 360);
+  targetList_ = listBox(targetPanel_, "lstPic6", 120, 600, 1215, 600);
+  confirm(orderButton(targetPanel_, "cmdOkpic6", "OK", 120, 1200, 1215, 375));
+  toPanel(orderButton(targetPanel_, "cmdCancelpic6", "Cancel", 120, 1560, 1215, 375), Panel::Order);
+  QPushButton* help = orderButton(targetPanel_, "cmdSentoHelp", "ヘルプ", 120, 1920, 1215, 255);
   connect(help, &QPushButton::clicked, this,
           [this] { port_.showInfo(QString::fromUtf8("方向キーでタブ移動します")); });
-  panelText(pic6, "lblPic6Troops", "兵力数は?", 1920, 120);
-  panelText(pic6, "lblPic6Food", "食料の数は?", 1920, 720);
-  panelText(pic6, "lblPic6Gold", "金の数は?", 1920, 1560);
+  panelText(targetPanel_, "lblPic6Troops", "兵力数は?", 1920, 120);
+  panelText(targetPanel_, "lblPic6Food", "食料の数は?", 1920, 720);
+  panelText(targetPanel_, "lblPic6Gold", "金の数は?", 1920, 1560);
   const int boxTops[3] = {360, 1080, 1800};
   for (int i = 0; i < 3; ++i) {
-    txtPic6[i] = textBox(pic6, QStringLiteral("txtPic6(%1)").arg(i), 1920, boxTops[i], 855, 270);
+    targetAmountBoxes_[i] =
+        textBox(targetPanel_, QStringLiteral("txtPic6(%1)").arg(i), 1920, boxTops[i], 855, 270);
   }
 
-  pic7 = addPanel(surface, "pic7", 0, 0, 3135, 2295);
-  lblPic7 = panelText(pic7, "lblPic7", "", 120, 240, 1335, 255);
-  lstPic7 = listBox(pic7, "lstPic7", 120, 600, 1335, 1320);
-  QPushButton* ok7 = orderButton(pic7, "cmdOkPic7", "OK", 1680, 360, 1215, 375);
+  delegationPanel_ = addPanel(surface, "pic7", 0, 0, 3135, 2295);
+  delegationHeading_ = panelText(delegationPanel_, "lblPic7", "", 120, 240, 1335, 255);
+  delegationList_ = listBox(delegationPanel_, "lstPic7", 120, 600, 1335, 1320);
+  QPushButton* ok7 = orderButton(delegationPanel_, "cmdOkPic7", "OK", 1680, 360, 1215, 375);
   connect(ok7, &QPushButton::clicked, this, [this] { player([this] { confirmDelegation(g_); }); });
-  toPanel(orderButton(pic7, "cmdCancelPic7", "Cancel", 1680, 960, 1215, 375), Panel::Order);
-  QLabel* note =
-      panelText(pic7, "lblPic7Note", "設定したらCancelでもどります", 1680, 1440, 1215, 615);
+  toPanel(orderButton(delegationPanel_, "cmdCancelPic7", "Cancel", 1680, 960, 1215, 375),
+          Panel::Order);
+  QLabel* note = panelText(delegationPanel_, "lblPic7Note", "設定したらCancelでもどります", 1680,
+                           1440, 1215, 615);
   // Three lines in its 41 pixels: a smaller font with its lines set closer, a pixel clear of
   // the box's edges.
   QFont noteFont = note->font();
@@ -240,7 +277,10 @@ void MainWindow::buildCommandPanels(QWidget* surface) {
   note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setCloseLines(note, 85);
 
-  for (QWidget* panel : {pic2, pic3, pic4, pic5, pic6, pic7}) panel->hide();
+  for (QWidget* panel : {orderPanel_, militaryPanel_, politicalPanel_, amountPanel_, targetPanel_,
+                         delegationPanel_}) {
+    panel->hide();
+  }
 }
 
 void MainWindow::buildHelpPanels(QWidget* surface) {
@@ -261,11 +301,11 @@ void MainWindow::buildHelpPanels(QWidget* surface) {
   };
   // clang-format on
 
-  QMenu* help = mnuHelp = new QMenu(QString::fromUtf8("ヘルプ(&H)"), this);
+  QMenu* help = helpMenu_ = new QMenu(QString::fromUtf8("ヘルプ(&H)"), this);
   help->setObjectName(QStringLiteral("mnuHelp"));
-  mnuHP = help->addAction(QString::fromUtf8("作者ホームページ(&P)"));
-  mnuHP->setObjectName(QStringLiteral("mnuHP"));
-  connect(mnuHP, &QAction::triggered, this, [this] { port_.openHomePage(); });
+  QAction* homePage = help->addAction(QString::fromUtf8("作者ホームページ(&P)"));
+  homePage->setObjectName(QStringLiteral("mnuHP"));
+  connect(homePage, &QAction::triggered, this, [this] { port_.openHomePage(); });
   const char* kItems[4][2] = {{"mnuHelpKuni", "国情報(&K)"},
                               {"mnuHelpNation", "国家情報(&M)"},
                               {"mnuButton", "ボタンについて(&U)"},
@@ -319,58 +359,58 @@ void MainWindow::buildHelpPanels(QWidget* surface) {
 void MainWindow::buildMenus() {
   // The help menu is built with its panels and goes last.
   QMenuBar* bar = menuBar();
-  mnuSL = new QMenu(QString::fromUtf8("セーブ/ロード(&A)"), this);
-  mnuSL->setObjectName(QStringLiteral("mnuSL"));
-  QAction* end = mnuSL->addAction(QString::fromUtf8("終了(&E)"));
+  auto* saveLoad = new QMenu(QString::fromUtf8("セーブ/ロード(&A)"), this);
+  saveLoad->setObjectName(QStringLiteral("mnuSL"));
+  QAction* end = saveLoad->addAction(QString::fromUtf8("終了(&E)"));
   end->setObjectName(QStringLiteral("mnuEnd"));
   connect(end, &QAction::triggered, this, [this] { player([this] { quitGame(g_); }); });
-  QAction* save = mnuSL->addAction(QString::fromUtf8("セーブ(&S)"));
+  QAction* save = saveLoad->addAction(QString::fromUtf8("セーブ(&S)"));
   save->setObjectName(QStringLiteral("mnuSave"));
   connect(save, &QAction::triggered, this, [this] { player([this] { saveGame(g_); }); });
-  QAction* load = mnuSL->addAction(QString::fromUtf8("ロード(&L)"));
+  QAction* load = saveLoad->addAction(QString::fromUtf8("ロード(&L)"));
   load->setObjectName(QStringLiteral("mnuLoad"));
   connect(load, &QAction::triggered, this, [this] { player([this] { loadGame(g_); }); });
 
-  mnuIninKaijyo = new QMenu(QString::fromUtf8("委任/委任解除(&B)"), this);
-  mnuIninKaijyo->setObjectName(QStringLiteral("mnuIninKaijyo"));
-  mnuIninKaijyo->menuAction()->setObjectName(QStringLiteral("mnuIninKaijyoAction"));
-  QAction* inin = mnuIninKaijyo->addAction(QString::fromUtf8("委任(&I)"));
+  delegationMenu_ = new QMenu(QString::fromUtf8("委任/委任解除(&B)"), this);
+  delegationMenu_->setObjectName(QStringLiteral("mnuIninKaijyo"));
+  delegationMenu_->menuAction()->setObjectName(QStringLiteral("mnuIninKaijyoAction"));
+  QAction* inin = delegationMenu_->addAction(QString::fromUtf8("委任(&I)"));
   inin->setObjectName(QStringLiteral("mnuInin"));
   connect(inin, &QAction::triggered, this, [this] { player([this] { openDelegation(g_); }); });
-  QAction* kaijyo = mnuIninKaijyo->addAction(QString::fromUtf8("委任解除(&K)"));
+  QAction* kaijyo = delegationMenu_->addAction(QString::fromUtf8("委任解除(&K)"));
   kaijyo->setObjectName(QStringLiteral("mnuKaijyo"));
   connect(kaijyo, &QAction::triggered, this, [this] { player([this] { openRecall(g_); }); });
-  mnuIninKaijyo->menuAction()->setEnabled(false);
+  delegationMenu_->menuAction()->setEnabled(false);
 
-  mnuNation = new QAction(QString::fromUtf8("国家情報(&N)"), this);
-  mnuNation->setObjectName(QStringLiteral("mnuNation"));
-  connect(mnuNation, &QAction::triggered, this, [this] {
+  auto* nation = new QAction(QString::fromUtf8("国家情報(&N)"), this);
+  nation->setObjectName(QStringLiteral("mnuNation"));
+  connect(nation, &QAction::triggered, this, [this] {
     if (openNationWindow) openNationWindow();
   });
 
-  mnuKuni = new QMenu(QString::fromUtf8("国情報(&C)"), this);
-  mnuKuni->setObjectName(QStringLiteral("mnuKuni"));
-  mnuOpen = mnuKuni->addAction(QString::fromUtf8("全国開く(&O)"));
-  mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
-  connect(mnuOpen, &QAction::triggered, this, &MainWindow::openAllPanels);
-  mnuClose = mnuKuni->addAction(QString::fromUtf8("全国閉じる(&H)"));
-  mnuClose->setObjectName(QStringLiteral("mnuClose"));
-  connect(mnuClose, &QAction::triggered, this, &MainWindow::closeAllPanels);
+  auto* provinces = new QMenu(QString::fromUtf8("国情報(&C)"), this);
+  provinces->setObjectName(QStringLiteral("mnuKuni"));
+  openAllAction_ = provinces->addAction(QString::fromUtf8("全国開く(&O)"));
+  openAllAction_->setObjectName(QStringLiteral("mnuOpen"));
+  connect(openAllAction_, &QAction::triggered, this, &MainWindow::openAllPanels);
+  closeAllAction_ = provinces->addAction(QString::fromUtf8("全国閉じる(&H)"));
+  closeAllAction_->setObjectName(QStringLiteral("mnuClose"));
+  connect(closeAllAction_, &QAction::triggered, this, &MainWindow::closeAllPanels);
 
   auto* henkou = new QMenu(QString::fromUtf8("変更(&F)"), this);
   henkou->setObjectName(QStringLiteral("mnuHenkou"));
-  mnuSettei = henkou->addAction(QString::fromUtf8("設定(&D)"));
-  mnuSettei->setObjectName(QStringLiteral("mnuSettei"));
-  connect(mnuSettei, &QAction::triggered, this, [this] {
+  QAction* settings = henkou->addAction(QString::fromUtf8("設定(&D)"));
+  settings->setObjectName(QStringLiteral("mnuSettei"));
+  connect(settings, &QAction::triggered, this, [this] {
     if (openSettings) openSettings();
   });
 
-  bar->addMenu(mnuSL);
-  bar->addMenu(mnuIninKaijyo);
-  bar->addAction(mnuNation);
-  bar->addMenu(mnuKuni);
+  bar->addMenu(saveLoad);
+  bar->addMenu(delegationMenu_);
+  bar->addAction(nation);
+  bar->addMenu(provinces);
   bar->addMenu(henkou);
-  bar->addMenu(mnuHelp);
+  bar->addMenu(helpMenu_);
 }
 
 void MainWindow::buildScrollBars(QWidget* client) {
@@ -382,12 +422,12 @@ void MainWindow::buildScrollBars(QWidget* client) {
   vRange_ = scrollRangeFor(innerHeight * 15, 19000);
 
   const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  HScroll1 = new QScrollBar(Qt::Horizontal, client);
-  HScroll1->setObjectName(QStringLiteral("HScroll1"));
-  HScroll1->setGeometry(0, innerHeight - bar, innerWidth - bar, bar);
-  VScroll1 = new QScrollBar(Qt::Vertical, client);
-  VScroll1->setObjectName(QStringLiteral("VScroll1"));
-  VScroll1->setGeometry(innerWidth - bar, 0, bar, innerHeight);
+  horizontalBar_ = new QScrollBar(Qt::Horizontal, client);
+  horizontalBar_->setObjectName(QStringLiteral("HScroll1"));
+  horizontalBar_->setGeometry(0, innerHeight - bar, innerWidth - bar, bar);
+  verticalBar_ = new QScrollBar(Qt::Vertical, client);
+  verticalBar_->setObjectName(QStringLiteral("VScroll1"));
+  verticalBar_->setGeometry(innerWidth - bar, 0, bar, innerHeight);
 
   // A negative maximum runs the game's values from 0 down to it; the bars show their
   // magnitude, so that dragging down or right moves the map up or left as usual. A positive
@@ -399,22 +439,22 @@ void MainWindow::buildScrollBars(QWidget* client) {
     b->setSingleStep(r.smallChange);
     b->setVisible(r.maximum != 0);
   };
-  configure(HScroll1, hRange_);
-  configure(VScroll1, vRange_);
-  connect(HScroll1, &QScrollBar::valueChanged, this,
+  configure(horizontalBar_, hRange_);
+  configure(verticalBar_, vRange_);
+  connect(horizontalBar_, &QScrollBar::valueChanged, this,
           [this](int v) { setHorizontal(hRange_.maximum < 0 ? -v : v); });
-  connect(VScroll1, &QScrollBar::valueChanged, this,
+  connect(verticalBar_, &QScrollBar::valueChanged, this,
           [this](int v) { setVertical(vRange_.maximum < 0 ? -v : v); });
 }
 
 void MainWindow::setHorizontal(int value) {
   mapLeft_ = value;
-  surface_->move(px(value), surface_->y());
+  surface_->move(tw(value), surface_->y());
 }
 
 void MainWindow::setVertical(int value) {
   mapTop_ = value;
-  surface_->move(surface_->x(), px(value));
+  surface_->move(surface_->x(), tw(value));
 }
 
 void MainWindow::scrollToProvince(int p) {
@@ -423,49 +463,49 @@ void MainWindow::scrollToProvince(int p) {
   const int v = scrollValueToShow(place.top, vRange_);
   // Setting a bar to the value it already has changes nothing, as with the game's bars; the
   // offset is written in any case so that the first scroll leaves the starting margin.
-  HScroll1->setValue(hRange_.maximum < 0 ? -h : h);
+  horizontalBar_->setValue(hRange_.maximum < 0 ? -h : h);
   setHorizontal(h);
-  VScroll1->setValue(vRange_.maximum < 0 ? -v : v);
+  verticalBar_->setValue(vRange_.maximum < 0 ? -v : v);
   setVertical(v);
 }
 
 void MainWindow::openAllPanels() {
   for (int p = 1; p <= kProvinceCount; ++p) provincePanels_[p]->setOpen(true);
-  mnuOpen->setEnabled(false);
-  mnuClose->setEnabled(true);
+  openAllAction_->setEnabled(false);
+  closeAllAction_->setEnabled(true);
 }
 
 void MainWindow::closeAllPanels() {
   for (int p = 1; p <= kProvinceCount; ++p) provincePanels_[p]->setOpen(false);
-  mnuClose->setEnabled(false);
-  mnuOpen->setEnabled(true);
+  closeAllAction_->setEnabled(false);
+  openAllAction_->setEnabled(true);
 }
 
 QWidget* MainWindow::panelWidget(Panel panel) const {
   switch (panel) {
     case Panel::Message:
-      return pic1;
+      return messagePanel_;
     case Panel::Order:
-      return pic2;
+      return orderPanel_;
     case Panel::Military:
-      return pic3;
+      return militaryPanel_;
     case Panel::Political:
-      return pic4;
+      return politicalPanel_;
     case Panel::Amount:
-      return pic5;
+      return amountPanel_;
     case Panel::Target:
-      return pic6;
+      return targetPanel_;
     case Panel::Delegation:
-      return pic7;
+      return delegationPanel_;
   }
-  return pic1;
+  return messagePanel_;
 }
 
 void MainWindow::writeLine(int line, const QString& text) {
-  QLabel* label = line == 1 ? lblMsg : line == 2 ? lblMsg2 : lblMsg3;
+  QLabel* label = messageLines_[line == 1 ? 0 : line == 2 ? 1 : 2];
   if (line == 1) {
-    lblMsg2->hide();
-    lblMsg3->hide();
+    messageLines_[1]->hide();
+    messageLines_[2]->hide();
   } else {
     label->show();
   }
@@ -474,6 +514,129 @@ void MainWindow::writeLine(int line, const QString& text) {
   // The same text again queues no repaint of its own, and a line shown again after line 1 hid
   // it would then stand empty through its hold: every line written is drawn anew.
   label->update();
+}
+
+void MainWindow::showPrices(const QString& food, const QString& arms, const QString& troops) {
+  foodPrice_->setText(food);
+  armsPrice_->setText(arms);
+  troopsPrice_->setText(troops);
+}
+
+void MainWindow::setOkPromptVisible(bool visible) { okPrompt_->setVisible(visible); }
+
+void MainWindow::cycleOkButton() {
+  okButton_->setEnabled(false);
+  okButton_->setEnabled(true);
+}
+
+void MainWindow::setDelegationMenuEnabled(bool enabled) {
+  delegationMenu_->menuAction()->setEnabled(enabled);
+}
+
+void MainWindow::setAutoPressTimer(bool on) {
+  if (!on) {
+    autoPressTimer_->stop();
+  } else if (!autoPressTimer_->isActive()) {
+    autoPressTimer_->start();
+  }
+}
+
+void MainWindow::setLockTimer(bool on) {
+  if (!on) {
+    lockTimer_->stop();
+  } else if (!lockTimer_->isActive()) {
+    lockTimer_->start();
+  }
+}
+
+void MainWindow::showPanel(Panel panel) {
+  QWidget* next = panelWidget(panel);
+  next->move(messagePanel_->pos());
+  if (shownPanel_ == nullptr) shownPanel_ = messagePanel_;
+  if (shownPanel_ != next) shownPanel_->hide();
+  next->show();
+  next->raise();
+  shownPanel_ = next;
+}
+
+void MainWindow::setPanelLabel(PanelLabel label, const QString& text) {
+  QLabel* target = nullptr;
+  switch (label) {
+    case PanelLabel::Pic2:
+      target = provinceName_;
+      break;
+    case PanelLabel::Pic5:
+      target = amountHeading_;
+      break;
+    case PanelLabel::Pic6:
+      target = targetHeading_;
+      break;
+    case PanelLabel::Souba:
+      target = marketNote_;
+      break;
+    case PanelLabel::Pic7:
+      target = delegationHeading_;
+      break;
+  }
+  target->setText(text);
+  if (target != delegationHeading_) fitToText(target);  // it keeps its fixed size
+}
+
+void MainWindow::setAmountText(const QString& text) {
+  amountBox_->setText(text);
+  amountBox_->setFocus();
+  amountBox_->selectAll();
+}
+
+QString MainWindow::amountText() const { return amountBox_->text(); }
+
+void MainWindow::setTargetList(const QStringList& names) { fillList(targetList_, names); }
+
+void MainWindow::selectTarget(int index) { selectRow(targetList_, index); }
+
+QString MainWindow::selectedTargetText() const {
+  const auto selected = targetList_->selectedItems();
+  return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+int MainWindow::targetCount() const { return targetList_->count(); }
+
+void MainWindow::setTargetAmountText(int box, const QString& text) {
+  if (box >= 0 && box < 3) targetAmountBoxes_[box]->setText(text);
+}
+
+QString MainWindow::targetAmountText(int box) const {
+  return box >= 0 && box < 3 ? targetAmountBoxes_[box]->text() : QString();
+}
+
+void MainWindow::focusTargetAmount(int box) {
+  if (box < 0 || box >= 3) return;
+  targetAmountBoxes_[box]->setFocus();
+  targetAmountBoxes_[box]->selectAll();
+}
+
+void MainWindow::setDelegationList(const QStringList& names) { fillList(delegationList_, names); }
+
+void MainWindow::selectDelegation(int index) { selectRow(delegationList_, index); }
+
+int MainWindow::selectedDelegation() const {
+  const auto selected = delegationList_->selectedItems();
+  return selected.isEmpty() ? -1 : delegationList_->row(selected.first());
+}
+
+QString MainWindow::delegationLine(int index) const {
+  if (index < 0 || index >= delegationList_->count()) return QString();
+  return delegationList_->item(index)->text();
+}
+
+int MainWindow::delegationCount() const { return delegationList_->count(); }
+
+void MainWindow::removeDelegationLine(int index) {
+  if (index < 0 || index >= delegationList_->count()) return;
+  delete delegationList_->takeItem(index);
+  // The list would pass the selection on to the next line, and a second OK would then hand
+  // over (or take back) a province the player never chose: no line stays selected.
+  selectRow(delegationList_, -1);
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {

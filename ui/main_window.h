@@ -1,19 +1,23 @@
 #pragma once
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMainWindow>
-#include <QMenu>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTimer>
+#include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 
 #include "core/game.h"
+#include "core/ui_port.h"
 #include "ui/scroll_math.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QAction;
+class QPushButton;
+class QScrollBar;
+class QTimer;
 
 namespace velmora::ui {
 
@@ -23,7 +27,8 @@ class ProvincePanel;
 class QtPort;
 
 // Form1: the map with the province panels, the message panel, the command panels, the help
-// panels and the menu bar. Every control bears the name the game's screens give it.
+// panels and the menu bar. Every control bears the name the game's screens give it as its
+// objectName; the game reaches them only through the methods below.
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
@@ -36,7 +41,6 @@ class MainWindow : public QMainWindow {
   std::function<void()> openNationWindow;
   std::function<void()> openNationWindowModal;
 
-  QWidget* panelWidget(Panel panel) const;
   ProvincePanel* provincePanel(int p) const { return provincePanels_[p]; }
 
   // Brings a province's panel into view (3000 twips from the window's top left corner, as far
@@ -50,55 +54,50 @@ class MainWindow : public QMainWindow {
 
   // The message lines: line 1 hides lines 2 and 3, lines 2 and 3 make themselves visible.
   void writeLine(int line, const QString& text);
+  // The market box: food, arms and troops.
+  void showPrices(const QString& food, const QString& arms, const QString& troops);
+  // "OKをおしてください" below the OK button.
+  void setOkPromptVisible(bool visible);
+  // Disables and enables OK again, which takes the focus off it as in the game.
+  void cycleOkButton();
+  void setDelegationMenuEnabled(bool enabled);
+  // The turn cycle's two timers: the auto-press timer and the Enter lock timer. Switching on
+  // a running timer leaves its tick where it was.
+  void setAutoPressTimer(bool on);
+  void setLockTimer(bool on);
+
+  // Shows a panel in the message panel's place and hides the one shown before.
+  void showPanel(Panel panel);
+  // Panel texts size themselves to their text, except the delegation heading's fixed box.
+  void setPanelLabel(PanelLabel label, const QString& text);
+
+  // The amount panel's box: a text set is focused and wholly selected.
+  void setAmountText(const QString& text);
+  QString amountText() const;
+
+  // The target panel: the list and the three amount boxes (troops, food, gold).
+  void setTargetList(const QStringList& names);
+  void selectTarget(int index);        // out of range: nothing selected
+  QString selectedTargetText() const;  // empty when nothing is selected
+  int targetCount() const;
+  void setTargetAmountText(int box, const QString& text);
+  QString targetAmountText(int box) const;
+  // Focuses an amount box with its text selected, so that typing replaces it.
+  void focusTargetAmount(int box);
+
+  // The delegation panel's list.
+  void setDelegationList(const QStringList& names);
+  void selectDelegation(int index);  // out of range: nothing selected
+  int selectedDelegation() const;    // -1 when nothing is selected
+  QString delegationLine(int index) const;
+  int delegationCount() const;
+  void removeDelegationLine(int index);
 
   // The map surface's offset in twips as the scroll bars set it.
   int mapLeftTwips() const { return mapLeft_; }
   int mapTopTwips() const { return mapTop_; }
   const ScrollRange& horizontalRange() const { return hRange_; }
   const ScrollRange& verticalRange() const { return vRange_; }
-
-  // pic1
-  QWidget* pic1;
-  QLabel* lblMsg;
-  QLabel* lblMsg2;
-  QLabel* lblMsg3;
-  QPushButton* cmdOk;
-  QLabel* lblOk;
-  QLabel* lblMsgKome;
-  QLabel* lblMsgBuki;
-  QLabel* lblMsgHei;
-  // pic2 .. pic7
-  QWidget* pic2;
-  QWidget* pic3;
-  QWidget* pic4;
-  QWidget* pic5;
-  QWidget* pic6;
-  QWidget* pic7;
-  QLabel* lblPic2;
-  QLabel* lblPic5;
-  QLabel* lblPic6;
-  QLabel* lblSouba;
-  QLabel* lblPic7;
-  QLineEdit* txtPic5;
-  std::array<QLineEdit*, 3> txtPic6{};
-  QListWidget* lstPic6;
-  QListWidget* lstPic7;
-  // Menus
-  QMenu* mnuSL;
-  QMenu* mnuIninKaijyo;
-  QAction* mnuNation;
-  QMenu* mnuKuni;
-  QAction* mnuOpen;
-  QAction* mnuClose;
-  QAction* mnuSettei;
-  QAction* mnuHP;
-  QMenu* mnuHelp;
-  // Timers of the turn cycle: the auto-press timer and the Enter lock timer.
-  QTimer* tmrOkclick;
-  QTimer* tmrOk;
-  // The scroll bars.
-  QScrollBar* HScroll1;
-  QScrollBar* VScroll1;
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -111,11 +110,11 @@ class MainWindow : public QMainWindow {
   void buildScrollBars(QWidget* client);
   QPushButton* orderButton(QWidget* panel, const char* name, const char* caption, int left, int top,
                            int width, int height);
-  void connectOrder(QPushButton* button, int kind);
   void player(std::function<void()> handler);
   void lockTimerFired();
   void setHorizontal(int value);
   void setVertical(int value);
+  QWidget* panelWidget(Panel panel) const;
 
   Game& g_;
   QtPort& port_;
@@ -127,6 +126,44 @@ class MainWindow : public QMainWindow {
   int mapLeft_ = 120;
   int mapTop_ = 120;
   bool keySinceLockTick_ = false;
+
+  // The message panel (pic1): the three lines, OK and its prompt, the market prices.
+  QWidget* messagePanel_ = nullptr;
+  std::array<QLabel*, 3> messageLines_{};  // lblMsg, lblMsg2, lblMsg3
+  QPushButton* okButton_ = nullptr;        // cmdOk
+  QLabel* okPrompt_ = nullptr;             // lblOk
+  QLabel* foodPrice_ = nullptr;            // lblMsgKome
+  QLabel* armsPrice_ = nullptr;            // lblMsgBuki
+  QLabel* troopsPrice_ = nullptr;          // lblMsgHei
+
+  // The command panels and what the game writes into them.
+  QWidget* orderPanel_ = nullptr;                  // pic2
+  QWidget* militaryPanel_ = nullptr;               // pic3
+  QWidget* politicalPanel_ = nullptr;              // pic4
+  QWidget* amountPanel_ = nullptr;                 // pic5
+  QWidget* targetPanel_ = nullptr;                 // pic6
+  QWidget* delegationPanel_ = nullptr;             // pic7
+  QWidget* shownPanel_ = nullptr;                  // the one in the message panel's place
+  QLabel* provinceName_ = nullptr;                 // lblPic2
+  QLabel* amountHeading_ = nullptr;                // lblPic5
+  QLabel* marketNote_ = nullptr;                   // lblSouba
+  QLineEdit* amountBox_ = nullptr;                 // txtPic5
+  QLabel* targetHeading_ = nullptr;                // lblPic6
+  QListWidget* targetList_ = nullptr;              // lstPic6
+  std::array<QLineEdit*, 3> targetAmountBoxes_{};  // txtPic6(0..2)
+  QLabel* delegationHeading_ = nullptr;            // lblPic7
+  QListWidget* delegationList_ = nullptr;          // lstPic7
+
+  // Menu entries the game switches on and off.
+  QMenu* delegationMenu_ = nullptr;    // mnuIninKaijyo
+  QMenu* helpMenu_ = nullptr;          // mnuHelp, filled with its panels
+  QAction* openAllAction_ = nullptr;   // mnuOpen
+  QAction* closeAllAction_ = nullptr;  // mnuClose
+
+  QTimer* autoPressTimer_ = nullptr;     // tmrOkclick
+  QTimer* lockTimer_ = nullptr;          // tmrOk
+  QScrollBar* horizontalBar_ = nullptr;  // HScroll1
+  QScrollBar* verticalBar_ = nullptr;    // VScroll1
 };
 
 }  // namespace velmora::ui

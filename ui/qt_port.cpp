@@ -14,6 +14,17 @@
 
 namespace velmora::ui {
 
+namespace {
+
+QStringList lines(const std::vector<std::string>& texts) {
+  QStringList list;
+  list.reserve(static_cast<qsizetype>(texts.size()));
+  for (const auto& text : texts) list.append(qs(text));
+  return list;
+}
+
+}  // namespace
+
 BoxResult showQtMessageBox(QWidget* parent, const MessageBoxRequest& request) {
   QMessageBox box(parent);
   box.setWindowTitle(qs(request.caption));
@@ -93,42 +104,28 @@ void QtPort::redrawProvince(const Province& province, bool highlighted) {
 
 void QtPort::showPrices(const std::string& food, const std::string& arms,
                         const std::string& troops) {
-  if (!form_) return;
-  form_->lblMsgKome->setText(qs(food));
-  form_->lblMsgBuki->setText(qs(arms));
-  form_->lblMsgHei->setText(qs(troops));
+  if (form_) form_->showPrices(qs(food), qs(arms), qs(troops));
 }
 
 void QtPort::setOkLabelVisible(bool visible) {
-  if (form_) form_->lblOk->setVisible(visible);
+  if (form_) form_->setOkPromptVisible(visible);
 }
 
 void QtPort::cycleOkButton() {
-  if (!form_) return;
-  form_->cmdOk->setEnabled(false);
-  form_->cmdOk->setEnabled(true);
+  if (form_) form_->cycleOkButton();
 }
 
 void QtPort::setDelegationMenuEnabled(bool enabled) {
-  if (form_) form_->mnuIninKaijyo->menuAction()->setEnabled(enabled);
+  if (form_) form_->setDelegationMenuEnabled(enabled);
 }
 
+// After the end no timer starts again.
 void QtPort::setAutoPressTimer(bool on) {
-  if (!form_) return;
-  if (on && !terminated_) {
-    if (!form_->tmrOkclick->isActive()) form_->tmrOkclick->start();
-  } else {
-    form_->tmrOkclick->stop();
-  }
+  if (form_) form_->setAutoPressTimer(on && !terminated_);
 }
 
 void QtPort::setLockTimer(bool on) {
-  if (!form_) return;
-  if (on && !terminated_) {
-    if (!form_->tmrOk->isActive()) form_->tmrOk->start();
-  } else {
-    form_->tmrOk->stop();
-  }
+  if (form_) form_->setLockTimer(on && !terminated_);
 }
 
 void QtPort::bringMainWindowToFront() {
@@ -139,116 +136,57 @@ void QtPort::bringMainWindowToFront() {
 }
 
 void QtPort::showPanel(Panel panel) {
-  if (!form_) return;
-  QWidget* next = form_->panelWidget(panel);
-  next->move(form_->pic1->pos());
-  if (shownPanel_ == nullptr) shownPanel_ = form_->pic1;
-  if (shownPanel_ != next) shownPanel_->hide();
-  next->show();
-  next->raise();
-  shownPanel_ = next;
+  if (form_) form_->showPanel(panel);
 }
 
 void QtPort::setPanelLabel(PanelLabel label, const std::string& text) {
-  if (!form_) return;
-  QLabel* target = nullptr;
-  switch (label) {
-    case PanelLabel::Pic2:
-      target = form_->lblPic2;
-      break;
-    case PanelLabel::Pic5:
-      target = form_->lblPic5;
-      break;
-    case PanelLabel::Pic6:
-      target = form_->lblPic6;
-      break;
-    case PanelLabel::Souba:
-      target = form_->lblSouba;
-      break;
-    case PanelLabel::Pic7:
-      target = form_->lblPic7;
-      break;
-  }
-  target->setText(qs(text));
-  if (label != PanelLabel::Pic7) fitToText(target);  // lblPic7 keeps its fixed size
+  if (form_) form_->setPanelLabel(label, qs(text));
 }
 
 void QtPort::setAmountText(const std::string& text) {
-  if (!form_) return;
-  form_->txtPic5->setText(qs(text));
-  form_->txtPic5->setFocus();
-  form_->txtPic5->selectAll();
+  if (form_) form_->setAmountText(qs(text));
 }
 
-std::string QtPort::amountText() { return form_ ? ss(form_->txtPic5->text()) : std::string(); }
+std::string QtPort::amountText() { return form_ ? ss(form_->amountText()) : std::string(); }
 
 void QtPort::setTargetList(const std::vector<std::string>& names) {
-  if (!form_) return;
-  form_->lstPic6->clear();
-  for (const auto& name : names) form_->lstPic6->addItem(qs(name));
+  if (form_) form_->setTargetList(lines(names));
 }
 
 void QtPort::selectTarget(int index) {
-  if (!form_) return;
-  if (index < 0 || index >= form_->lstPic6->count()) {
-    form_->lstPic6->setCurrentRow(-1);
-    form_->lstPic6->clearSelection();
-    return;
-  }
-  form_->lstPic6->setCurrentRow(index);
+  if (form_) form_->selectTarget(index);
 }
 
 std::string QtPort::selectedTargetText() {
-  if (!form_) return {};
-  const auto selected = form_->lstPic6->selectedItems();
-  return selected.isEmpty() ? std::string() : ss(selected.first()->text());
+  return form_ ? ss(form_->selectedTargetText()) : std::string();
 }
 
 void QtPort::setTargetAmountText(int box, const std::string& text) {
-  if (form_ && box >= 0 && box < 3) form_->txtPic6[box]->setText(qs(text));
+  if (form_) form_->setTargetAmountText(box, qs(text));
 }
 
 std::string QtPort::targetAmountText(int box) {
-  if (!form_ || box < 0 || box >= 3) return {};
-  return ss(form_->txtPic6[box]->text());
+  return form_ ? ss(form_->targetAmountText(box)) : std::string();
 }
 
 void QtPort::setDelegationList(const std::vector<std::string>& names) {
-  if (!form_) return;
-  form_->lstPic7->clear();
-  for (const auto& name : names) form_->lstPic7->addItem(qs(name));
+  if (form_) form_->setDelegationList(lines(names));
 }
 
 void QtPort::selectDelegation(int index) {
-  if (!form_) return;
-  if (index < 0 || index >= form_->lstPic7->count()) {
-    form_->lstPic7->setCurrentRow(-1);
-    form_->lstPic7->clearSelection();
-    return;
-  }
-  form_->lstPic7->setCurrentRow(index);
+  if (form_) form_->selectDelegation(index);
 }
 
-int QtPort::selectedDelegation() {
-  if (!form_) return -1;
-  const auto selected = form_->lstPic7->selectedItems();
-  return selected.isEmpty() ? -1 : form_->lstPic7->row(selected.first());
-}
+int QtPort::selectedDelegation() { return form_ ? form_->selectedDelegation() : -1; }
 
 std::string QtPort::delegationLine(int index) {
-  if (!form_ || index < 0 || index >= form_->lstPic7->count()) return {};
-  return ss(form_->lstPic7->item(index)->text());
+  return form_ ? ss(form_->delegationLine(index)) : std::string();
 }
 
-int QtPort::delegationCount() { return form_ ? form_->lstPic7->count() : 0; }
+int QtPort::delegationCount() { return form_ ? form_->delegationCount() : 0; }
 
 void QtPort::removeDelegationLine(int index) {
-  if (!form_ || index < 0 || index >= form_->lstPic7->count()) return;
-  delete form_->lstPic7->takeItem(index);
-  // The list would pass the selection on to the next line, and a second OK would then hand
-  // over (or take back) a province the player never chose: no line stays selected.
-  form_->lstPic7->setCurrentRow(-1);
-  form_->lstPic7->clearSelection();
+  if (form_) form_->removeDelegationLine(index);
 }
 
 void QtPort::openBattleWindow() {
@@ -283,8 +221,8 @@ void QtPort::terminate() {
   if (terminated_) return;
   terminated_ = true;
   if (form_) {
-    form_->tmrOkclick->stop();
-    form_->tmrOk->stop();
+    form_->setAutoPressTimer(false);
+    form_->setLockTimer(false);
   }
   terminateAction_();
 }

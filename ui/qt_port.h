@@ -83,7 +83,6 @@ class QtPort : public UiPort {
   QPointer<MainWindow> form_;
   Game* game_ = nullptr;
   QPointer<QWidget> battle_;
-  QWidget* shownPanel_ = nullptr;
   BoxHandler boxHandler_;
   std::function<void()> terminateAction_;
   std::function<void(const QUrl&)> urlOpener_;

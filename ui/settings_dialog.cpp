@@ -1,7 +1,13 @@
 #include "ui/settings_dialog.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QEvent>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 
 #include "core/settings.h"
@@ -21,76 +27,87 @@ SettingsDialog::SettingsDialog(Game& g, QtPort& port, QWidget* parent)
   small.setPixelSize(11);
   setFont(small);
 
-  Frame1 = new QGroupBox(QString::fromUtf8("メッセージスピード"), this);
-  Frame1->setObjectName(QStringLiteral("Frame1"));
-  Frame1->setGeometry(twRect(0, 0, 4095, 855));
+  auto* speedFrame = new QGroupBox(QString::fromUtf8("メッセージスピード"), this);
+  speedFrame->setObjectName(QStringLiteral("Frame1"));
+  speedFrame->setGeometry(twRect(0, 0, 4095, 855));
   // The four speeds stand 88 pixels apart from the frame's edge: "1.かなり速い" with its circle
   // reaches the next circle unless the captions are a size smaller and closer to their circles.
   QFont speedFont = small;
   speedFont.setPixelSize(10);
-  Frame1->setStyleSheet(QStringLiteral("QRadioButton { spacing: 3px; }"));
+  speedFrame->setStyleSheet(QStringLiteral("QRadioButton { spacing: 3px; }"));
   speeds_ = new QButtonGroup(this);
   const char* kCaptions[4] = {"1.かなり速い", "2..速い", "3.普通", "4.遅い"};
   const int kLefts[4] = {120, 1320, 2160, 3000};
   const int kWidths[4] = {1335, 855, 855, 855};
   for (int i = 0; i < 4; ++i) {
-    Option1[i] = new QRadioButton(QString::fromUtf8(kCaptions[i]), Frame1);
-    Option1[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
-    Option1[i]->setGeometry(twRect(kLefts[i], 360, kWidths[i], 255));
-    Option1[i]->setFont(speedFont);
-    speeds_->addButton(Option1[i], i);
+    QRadioButton* option = speedOptions_[i] =
+        new QRadioButton(QString::fromUtf8(kCaptions[i]), speedFrame);
+    option->setObjectName(QStringLiteral("Option1(%1)").arg(i));
+    option->setGeometry(twRect(kLefts[i], 360, kWidths[i], 255));
+    option->setFont(speedFont);
+    speeds_->addButton(option, i);
   }
 
-  Check1 =
+  enterAdvanceBox_ =
       new QCheckBox(QString::fromUtf8("5.メッセージEnter送り(チェックなしは、1ターン自動)"), this);
-  Check1->setObjectName(QStringLiteral("Check1"));
-  Check1->setGeometry(twRect(120, 960, 4335, 255));
+  enterAdvanceBox_->setObjectName(QStringLiteral("Check1"));
+  enterAdvanceBox_->setGeometry(twRect(120, 960, 4335, 255));
   // Whenever the box really changes, by a click, a key, the reset or the loading below.
-  connect(Check1, &QCheckBox::toggled, this, [this](bool on) { setEnterAdvance(g_.state, on); });
+  connect(enterAdvanceBox_, &QCheckBox::toggled, this,
+          [this](bool on) { setEnterAdvance(g_.state, on); });
 
-  Label1 = addLabel(this, QStringLiteral("Label1"),
-                    QString::fromUtf8("6.プレイヤーキャラクターは？"), 120, 1320);
-  Text1 = new QLineEdit(this);
-  Text1->setObjectName(QStringLiteral("Text1"));
-  Text1->setGeometry(twRect(120, 1560, 3735, 375));
-  Text1->installEventFilter(this);
+  addLabel(this, QStringLiteral("Label1"), QString::fromUtf8("6.プレイヤーキャラクターは？"), 120,
+           1320);
+  houseBox_ = new QLineEdit(this);
+  houseBox_->setObjectName(QStringLiteral("Text1"));
+  houseBox_->setGeometry(twRect(120, 1560, 3735, 375));
+  houseBox_->installEventFilter(this);
 
-  Command2 = new QPushButton(QString::fromUtf8("初期設定に戻す"), this);
-  Command2->setObjectName(QStringLiteral("Command2"));
-  Command2->setGeometry(twRect(120, 2040, 1455, 375));
-  connect(Command2, &QPushButton::clicked, this, &SettingsDialog::resetToDefaults);
-  cmdSetGameHelp = new QPushButton(QString::fromUtf8("ヘルプ"), this);
-  cmdSetGameHelp->setObjectName(QStringLiteral("cmdSetGameHelp"));
-  cmdSetGameHelp->setGeometry(twRect(1680, 2040, 855, 375));
-  connect(cmdSetGameHelp, &QPushButton::clicked, this, [this] {
+  auto* reset = new QPushButton(QString::fromUtf8("初期設定に戻す"), this);
+  reset->setObjectName(QStringLiteral("Command2"));
+  reset->setGeometry(twRect(120, 2040, 1455, 375));
+  connect(reset, &QPushButton::clicked, this, &SettingsDialog::resetToDefaults);
+  auto* help = new QPushButton(QString::fromUtf8("ヘルプ"), this);
+  help->setObjectName(QStringLiteral("cmdSetGameHelp"));
+  help->setGeometry(twRect(1680, 2040, 855, 375));
+  connect(help, &QPushButton::clicked, this, [this] {
     port_.showInfo(QString::fromUtf8("ボタン、チェックボックスを選ぶときテンキーでも選べます"));
   });
-  Command1 = new QPushButton(QString::fromUtf8("ＯＫですか"), this);
-  Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setGeometry(twRect(3000, 2040, 975, 375));
-  Command1->setDefault(true);
-  connect(Command1, &QPushButton::clicked, this, &SettingsDialog::pressOk);
+  auto* ok = new QPushButton(QString::fromUtf8("ＯＫですか"), this);
+  ok->setObjectName(QStringLiteral("Command1"));
+  ok->setGeometry(twRect(3000, 2040, 975, 375));
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &SettingsDialog::pressOk);
 
   // Tab order: OK first, then the first speed, the house, the box, the reset, the other speeds
   // and the help.
-  QWidget* order[] = {Command1,   Option1[0], Text1,      Check1,        Command2,
-                      Option1[1], Option1[2], Option1[3], cmdSetGameHelp};
+  QWidget* order[] = {ok,    speedOptions_[0], houseBox_,        enterAdvanceBox_,
+                      reset, speedOptions_[1], speedOptions_[2], speedOptions_[3],
+                      help};
   for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 
   showChoice(openSettings(g_.state));
-  Command1->setFocus();
+  ok->setFocus();
 }
 
+void SettingsDialog::chooseSpeed(int index) {
+  if (index >= 0 && index < 4) speedOptions_[index]->setChecked(true);
+}
+
+void SettingsDialog::toggleEnterAdvance() { enterAdvanceBox_->toggle(); }
+
+void SettingsDialog::focusHouseBox() { houseBox_->setFocus(); }
+
 void SettingsDialog::showChoice(const SettingsChoice& choice) {
-  if (choice.speedIndex >= 0 && choice.speedIndex < 4) Option1[choice.speedIndex]->setChecked(true);
-  Check1->setChecked(choice.enterAdvance);
-  Text1->setText(qs(choice.houseName));
+  chooseSpeed(choice.speedIndex);
+  enterAdvanceBox_->setChecked(choice.enterAdvance);
+  houseBox_->setText(qs(choice.houseName));
 }
 
 bool SettingsDialog::eventFilter(QObject* obj, QEvent* e) {
   // The house box selects all its text whenever it gains the focus, so that typing replaces it.
-  if (obj == Text1 && e->type() == QEvent::FocusIn) {
-    QTimer::singleShot(0, Text1, [box = Text1] { box->selectAll(); });
+  if (obj == houseBox_ && e->type() == QEvent::FocusIn) {
+    QTimer::singleShot(0, houseBox_, [box = houseBox_] { box->selectAll(); });
   }
   return QDialog::eventFilter(obj, e);
 }
@@ -107,9 +124,9 @@ void SettingsDialog::keyPressEvent(QKeyEvent* e) {
 void SettingsDialog::pressOk() {
   SettingsChoice choice;
   choice.speedIndex = speeds_->checkedId();
-  choice.enterAdvance = Check1->isChecked();
-  choice.houseName = ss(Text1->text());
-  Text1->setText(qs(confirmSettings(g_.state, choice)));
+  choice.enterAdvance = enterAdvanceBox_->isChecked();
+  choice.houseName = ss(houseBox_->text());
+  houseBox_->setText(qs(confirmSettings(g_.state, choice)));
   accept();
   emit confirmed();
 }

@@ -1,17 +1,15 @@
 #pragma once
 
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QDialog>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <array>
 
 #include "core/game.h"
 #include "core/settings.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
 
 namespace velmora::ui {
 
@@ -24,14 +22,10 @@ class SettingsDialog : public QDialog {
  public:
   SettingsDialog(Game& g, QtPort& port, QWidget* parent = nullptr);
 
-  QGroupBox* Frame1;
-  std::array<QRadioButton*, 4> Option1{};
-  QCheckBox* Check1;
-  QLabel* Label1;
-  QLineEdit* Text1;
-  QPushButton* Command2;
-  QPushButton* cmdSetGameHelp;
-  QPushButton* Command1;
+  // What the dialog's keypad keys do.
+  void chooseSpeed(int index);  // 0..3, from the fastest messages
+  void toggleEnterAdvance();
+  void focusHouseBox();  // which selects its text
 
  signals:
   void confirmed();
@@ -48,6 +42,9 @@ class SettingsDialog : public QDialog {
   Game& g_;
   QtPort& port_;
   QButtonGroup* speeds_;
+  std::array<QRadioButton*, 4> speedOptions_{};  // Option1(0..3)
+  QCheckBox* enterAdvanceBox_ = nullptr;         // Check1
+  QLineEdit* houseBox_ = nullptr;                // Text1
 };
 
 }  // namespace velmora::ui

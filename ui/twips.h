@@ -2,12 +2,15 @@
 
 #include <QColor>
 #include <QRect>
+#include <QtGlobal>
 
 // Layout figures are kept in twips, the unit the game's screens were drawn in; 15 twips make
 // one device-independent pixel, so the window keeps its proportions on any screen.
 namespace velmora::ui {
 
-constexpr int tw(int twips) { return (twips + 7) / 15; }
+// Rounded to the nearest pixel; also for offsets below zero (the scrolled map) and fractions
+// (a morale bar's share of its box).
+constexpr int tw(double twips) { return qRound(twips / 15.0); }
 
 inline QRect twRect(int left, int top, int width, int height) {
   return QRect(tw(left), tw(top), tw(width), tw(height));

@@ -109,15 +109,15 @@ TEST_F(KeyboardTest, WholeTurnPlayedWithTheKeyboardOnly) {
   const int power = owari.power;
 
   enterUntilPlayersTurn();
-  EXPECT_EQ(form()->lblPic2->text(), u8("尾張"));
+  EXPECT_EQ(control<QLabel>("lblPic2")->text(), u8("尾張"));
   keypad(2);
   EXPECT_EQ(shownPanel(), u8("pic4"));
   keypad(1);
   EXPECT_EQ(shownPanel(), u8("pic5"));
-  EXPECT_EQ(form()->txtPic5->text(), u8("40")) << "the choosing key is not typed";
+  EXPECT_EQ(control<QLineEdit>("txtPic5")->text(), u8("40")) << "the choosing key is not typed";
   keypad(2);  // the keypad digits type the amount over the selected gold
   keypad(5);
-  EXPECT_EQ(form()->txtPic5->text(), u8("25"));
+  EXPECT_EQ(control<QLineEdit>("txtPic5")->text(), u8("25"));
   key(Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_EQ(shownPanel(), u8("pic1"));
   EXPECT_EQ(owari.gold, 15);
@@ -141,15 +141,15 @@ TEST_F(KeyboardTest, PlayersAttackFoughtToItsEndInTheBattleWindow) {
   keypad(1);
   keypad(2);  // 2.戦闘
   ASSERT_EQ(shownPanel(), u8("pic6"));
-  ASSERT_EQ(form()->lstPic6->count(), 3);
+  ASSERT_EQ(control<QListWidget>("lstPic6")->count(), 3);
   key(Qt::Key_Right);  // 美濃
-  EXPECT_EQ(form()->lstPic6->currentItem()->text(), u8("美濃"));
+  EXPECT_EQ(control<QListWidget>("lstPic6")->currentItem()->text(), u8("美濃"));
   for (const char* amount : {"30", "40", "50"}) {
     key(Qt::Key_Down);
     QTest::keyClicks(QApplication::focusWidget(), QLatin1String(amount));
   }
-  EXPECT_EQ(form()->txtPic6[0]->text(), u8("30"));
-  EXPECT_EQ(form()->txtPic6[2]->text(), u8("50"));
+  EXPECT_EQ(control<QLineEdit>(indexed("txtPic6", 0))->text(), u8("30"));
+  EXPECT_EQ(control<QLineEdit>(indexed("txtPic6", 2))->text(), u8("50"));
 
   BattleDriver battles({Qt::Key_1});
   key(Qt::Key_Enter, Qt::KeypadModifier);  // OK: "美濃へ攻める" is answered OK, the battle runs
@@ -208,12 +208,14 @@ TEST_F(KeyboardTest, TargetAndAmountCursors) {
   enter();
   keypad(1);
   keypad(2);
-  ASSERT_EQ(form()->lstPic6->count(), 3);
-  EXPECT_EQ(form()->lstPic6->currentRow(), 0);
+  QListWidget* targets = control<QListWidget>("lstPic6");
+  ASSERT_NE(targets, nullptr);
+  ASSERT_EQ(targets->count(), 3);
+  EXPECT_EQ(targets->currentRow(), 0);
   std::vector<int> rows;
   for (int i = 0; i < 3; ++i) {
     key(Qt::Key_Right);
-    rows.push_back(form()->lstPic6->currentRow());
+    rows.push_back(targets->currentRow());
   }
   EXPECT_EQ(rows, (std::vector<int>{1, 2, 0}));
 
@@ -224,9 +226,10 @@ TEST_F(KeyboardTest, TargetAndAmountCursors) {
     key(Qt::Key_Down);
     focused.push_back(QApplication::focusWidget());
   }
-  EXPECT_EQ(focused, (std::vector<QWidget*>{form()->txtPic6[0], form()->txtPic6[1],
-                                            form()->txtPic6[2], form()->txtPic6[0]}));
-  EXPECT_EQ(form()->txtPic6[0]->selectedText(), form()->txtPic6[0]->text());
+  std::vector<QLineEdit*> boxes;
+  for (int i = 0; i < 3; ++i) boxes.push_back(control<QLineEdit>(indexed("txtPic6", i)));
+  EXPECT_EQ(focused, (std::vector<QWidget*>{boxes[0], boxes[1], boxes[2], boxes[0]}));
+  EXPECT_EQ(boxes[0]->selectedText(), boxes[0]->text());
 
   // The keypad's decimal point cancels even from an amount box.
   key(Qt::Key_Period, Qt::KeypadModifier);
@@ -237,31 +240,32 @@ TEST(CursorSteps, FreshOrderStartsEachCursorFromTheBeginning) {
   QuietPort port;
   SeededRandom rng(1);
   Game g(port, rng);
+  TargetCursors cursors;
 
   g.state.orderJustStarted = true;
   std::vector<int> up;
-  for (int i = 0; i < 4; ++i) up.push_back(amountCursorStep(g, -1));
+  for (int i = 0; i < 4; ++i) up.push_back(amountCursorStep(g, cursors, -1));
   EXPECT_EQ(up, (std::vector<int>{0, 2, 1, 0}));
 
   g.state.orderJustStarted = true;
-  EXPECT_EQ(amountCursorStep(g, +1), 0);  // Down, then Up
-  EXPECT_EQ(amountCursorStep(g, -1), 1);
+  EXPECT_EQ(amountCursorStep(g, cursors, +1), 0);  // Down, then Up
+  EXPECT_EQ(amountCursorStep(g, cursors, -1), 1);
 
   g.state.orderJustStarted = true;
-  EXPECT_EQ(targetCursorStep(g, -1, 3), 2);  // the first Left selects the last item
-  EXPECT_EQ(targetCursorStep(g, +1, 3), 0);
+  EXPECT_EQ(targetCursorStep(g, cursors, -1, 3), 2);  // the first Left selects the last item
+  EXPECT_EQ(targetCursorStep(g, cursors, +1, 3), 0);
   g.state.orderJustStarted = true;
-  EXPECT_EQ(targetCursorStep(g, +1, 1), 0);  // a single item stays selected
+  EXPECT_EQ(targetCursorStep(g, cursors, +1, 1), 0);  // a single item stays selected
 
   // The flag is shared: the amount cursor used first leaves the target cursor where it was,
   // held to the new list's bounds.
-  g.targetCursor = 4;
-  g.amountCursor = 2;
+  cursors.target = 4;
+  cursors.amount = 2;
   g.state.orderJustStarted = true;
-  EXPECT_EQ(amountCursorStep(g, +1), 0);
-  EXPECT_EQ(targetCursorStep(g, +1, 3), 0);
-  g.targetCursor = 4;
-  EXPECT_EQ(targetCursorStep(g, -1, 3), 0);  // 3 is past the last item
+  EXPECT_EQ(amountCursorStep(g, cursors, +1), 0);
+  EXPECT_EQ(targetCursorStep(g, cursors, +1, 3), 0);
+  cursors.target = 4;
+  EXPECT_EQ(targetCursorStep(g, cursors, -1, 3), 0);  // 3 is past the last item
 }
 
 TEST_F(KeyboardTest, KeysThatReachTheControlsAndKeysThatDoNot) {
@@ -302,10 +306,10 @@ TEST_F(KeyboardTest, KeysThatReachTheControlsAndKeysThatDoNot) {
   // Num Lock off: keypad 3 arrives as Page Down and still chooses 3.兵増強.
   key(Qt::Key_PageDown, Qt::KeypadModifier);
   ASSERT_EQ(shownPanel(), u8("pic5"));
-  EXPECT_EQ(QApplication::focusWidget(), form()->txtPic5);
+  EXPECT_EQ(QApplication::focusWidget(), control<QLineEdit>("txtPic5"));
   // A digit of the main keyboard goes into the amount box.
   key(Qt::Key_7);
-  EXPECT_EQ(form()->txtPic5->text(), u8("7"));
+  EXPECT_EQ(control<QLineEdit>("txtPic5")->text(), u8("7"));
   key(Qt::Key_Delete, Qt::KeypadModifier);  // keypad decimal point, Num Lock off: Cancel
   EXPECT_EQ(shownPanel(), u8("pic2"));
 }
@@ -316,28 +320,30 @@ TEST_F(KeyboardTest, DelegationOfTheLastProvinceIsRefused) {
   game().state.provinces[2].lord = "織田";
   nextPositionPlays(1);
   enter();
-  ASSERT_TRUE(form()->mnuIninKaijyo->menuAction()->isEnabled());
+  ASSERT_TRUE(control<QMenu>("mnuIninKaijyo")->menuAction()->isEnabled());
   control<QAction>("mnuInin")->trigger();
+  QListWidget* provinces = control<QListWidget>("lstPic7");
+  ASSERT_NE(provinces, nullptr);
   ASSERT_EQ(shownPanel(), u8("pic7"));
-  EXPECT_EQ(form()->lblPic7->text(), u8("委任"));
-  ASSERT_EQ(form()->lstPic7->count(), 2);
+  EXPECT_EQ(control<QLabel>("lblPic7")->text(), u8("委任"));
+  ASSERT_EQ(provinces->count(), 2);
 
   key(Qt::Key_Return);
   EXPECT_EQ(boxTexts().back(), "尾張を委任しました");
   EXPECT_TRUE(game().state.delegated[1]);
-  ASSERT_EQ(form()->lstPic7->count(), 1);
-  form()->lstPic7->setCurrentRow(0);
+  ASSERT_EQ(provinces->count(), 1);
+  provinces->setCurrentRow(0);
   key(Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_EQ(boxTexts().back(), "一都市だけなので委任できません");
   EXPECT_FALSE(game().state.delegated[2]);
-  EXPECT_EQ(form()->lstPic7->count(), 1);
+  EXPECT_EQ(provinces->count(), 1);
 
   key(Qt::Key_Period, Qt::KeypadModifier);
   EXPECT_EQ(shownPanel(), u8("pic2"));
   // Finishing the order disables the menu again.
   keypad(3);  // 3.何もしない, confirmed
   EXPECT_EQ(shownPanel(), u8("pic1"));
-  EXPECT_FALSE(form()->mnuIninKaijyo->menuAction()->isEnabled());
+  EXPECT_FALSE(control<QMenu>("mnuIninKaijyo")->menuAction()->isEnabled());
 }
 
 // Handing over a province leaves no line selected: Enter pressed again changes nothing until
@@ -349,33 +355,35 @@ TEST_F(KeyboardTest, AfterEachChangeTheNextProvinceMustBeChosen) {
   nextPositionPlays(1);
   enter();
   control<QAction>("mnuInin")->trigger();
-  ASSERT_EQ(form()->lstPic7->count(), 3);
+  QListWidget* provinces = control<QListWidget>("lstPic7");
+  ASSERT_NE(provinces, nullptr);
+  ASSERT_EQ(provinces->count(), 3);
 
   key(Qt::Key_Return);
   EXPECT_TRUE(game().state.delegated[1]);
-  ASSERT_EQ(form()->lstPic7->count(), 2);
-  EXPECT_TRUE(form()->lstPic7->selectedItems().isEmpty());
+  ASSERT_EQ(provinces->count(), 2);
+  EXPECT_TRUE(provinces->selectedItems().isEmpty());
   const std::size_t shown = boxes.size();
   key(Qt::Key_Return);
   EXPECT_EQ(boxes.size(), shown);
   EXPECT_FALSE(game().state.delegated[2]);
   EXPECT_FALSE(game().state.delegated[5]);
-  EXPECT_EQ(form()->lstPic7->count(), 2);
+  EXPECT_EQ(provinces->count(), 2);
 
-  form()->lstPic7->setCurrentRow(1);
+  provinces->setCurrentRow(1);
   key(Qt::Key_Return);
   EXPECT_EQ(boxTexts().back(), "美濃を委任しました");
   EXPECT_TRUE(game().state.delegated[5]);
   EXPECT_FALSE(game().state.delegated[2]);
 
   control<QAction>("mnuKaijyo")->trigger();
-  ASSERT_EQ(form()->lstPic7->count(), 2);
+  ASSERT_EQ(provinces->count(), 2);
   key(Qt::Key_Return);
   EXPECT_EQ(boxTexts().back(), "尾張を委任解除しました");
-  EXPECT_TRUE(form()->lstPic7->selectedItems().isEmpty());
+  EXPECT_TRUE(provinces->selectedItems().isEmpty());
   key(Qt::Key_Return);
   EXPECT_TRUE(game().state.delegated[5]);
-  EXPECT_EQ(form()->lstPic7->count(), 1);
+  EXPECT_EQ(provinces->count(), 1);
 }
 
 TEST_F(KeyboardTest, SaveFromTheMenuThenLoadRestoresThePanels) {
@@ -393,19 +401,19 @@ TEST_F(KeyboardTest, SaveFromTheMenuThenLoadRestoresThePanels) {
   while (std::getline(file, line)) ++lines;
   EXPECT_EQ(lines, 287);
 
-  const std::string foodPrice = form()->lblMsgKome->text().toStdString();
+  const std::string foodPrice = control<QLabel>("lblMsgKome")->text().toStdString();
   owari.gold = 5;
   game().state.foodPrice = 9;
   app->port().redrawProvince(owari, true);
-  form()->lblMsgKome->setText(QStringLiteral("9"));
-  form()->lblMsg->setText(QStringLiteral("x"));
+  control<QLabel>("lblMsgKome")->setText(QStringLiteral("9"));
+  control<QLabel>("lblMsg")->setText(QStringLiteral("x"));
 
   control<QAction>("mnuLoad")->trigger();
   EXPECT_EQ(boxTexts().back(), "ロードしました");
   EXPECT_EQ(owari.gold, 123);
   EXPECT_EQ(form()->provincePanel(1)->lblKin->text(), u8("123"));
-  EXPECT_EQ(form()->lblMsgKome->text().toStdString(), foodPrice);
-  EXPECT_EQ(form()->lblMsg->text(), u8("1年目の春です"));
+  EXPECT_EQ(control<QLabel>("lblMsgKome")->text().toStdString(), foodPrice);
+  EXPECT_EQ(control<QLabel>("lblMsg")->text(), u8("1年目の春です"));
   EXPECT_EQ(form()->windowTitle(), u8("1年目の春"));
   EXPECT_EQ(shownPanel(), u8("pic1"));
 }
@@ -439,9 +447,9 @@ TEST_F(KeyboardTest, SettingsDialogDeletedWithItsKeyFilterInstalled) {
     QPointer<SettingsDialog> dialog = app->settingsDialog();
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-    dialog->Option1[0]->setFocus();
+    named<QRadioButton>(dialog, indexed("Option1", 0))->setFocus();
     QTest::keyClick(dialog->windowHandle(), Qt::Key_3, Qt::KeypadModifier);
-    EXPECT_TRUE(dialog->Option1[2]->isChecked()) << round;
+    EXPECT_TRUE(named<QRadioButton>(dialog, indexed("Option1", 2))->isChecked()) << round;
     if (round == 0) {
       delete dialog.data();  // as the main window deletes its children at the end
     } else {
@@ -461,6 +469,15 @@ TEST_F(KeyboardTest, SettingsKeysBeforeTheFirstGame) {
   app->start();
   SettingsDialog* dialog = app->settingsDialog();
   ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  std::vector<QRadioButton*> speeds;
+  for (int i = 0; i < 4; ++i) {
+    speeds.push_back(named<QRadioButton>(dialog, indexed("Option1", i)));
+    ASSERT_NE(speeds.back(), nullptr);
+  }
+  QCheckBox* enterAdvance = named<QCheckBox>(dialog, "Check1");
+  QLineEdit* house = named<QLineEdit>(dialog, "Text1");
+  ASSERT_NE(enterAdvance, nullptr);
+  ASSERT_NE(house, nullptr);
   QWindow* window = dialog->windowHandle();
   auto pressKeypad = [window](int digit) {
     QTest::keyClick(window, Qt::Key(Qt::Key_0 + digit), Qt::KeypadModifier);
@@ -468,30 +485,30 @@ TEST_F(KeyboardTest, SettingsKeysBeforeTheFirstGame) {
 
   for (int digit = 1; digit <= 4; ++digit) {
     pressKeypad(digit);
-    EXPECT_TRUE(dialog->Option1[digit - 1]->isChecked()) << digit;
+    EXPECT_TRUE(speeds[digit - 1]->isChecked()) << digit;
   }
-  const bool checked = dialog->Check1->isChecked();
+  const bool checked = enterAdvance->isChecked();
   pressKeypad(5);
-  EXPECT_NE(dialog->Check1->isChecked(), checked);
+  EXPECT_NE(enterAdvance->isChecked(), checked);
   EXPECT_EQ(game().state.enterAdvance, !checked);
   pressKeypad(5);
-  EXPECT_EQ(dialog->Check1->isChecked(), checked);
+  EXPECT_EQ(enterAdvance->isChecked(), checked);
 
   // Num Lock off: keypad 2 arrives as Down; it checks option 1 and moves nothing further.
-  dialog->Option1[0]->setChecked(true);
-  dialog->Option1[0]->setFocus();
+  speeds[0]->setChecked(true);
+  speeds[0]->setFocus();
   QTest::keyClick(window, Qt::Key_Down, Qt::KeypadModifier);
-  EXPECT_TRUE(dialog->Option1[1]->isChecked());
+  EXPECT_TRUE(speeds[1]->isChecked());
 
   // Keypad 6 selects the house box without typing into it; keypad 1 there also types 1.
-  dialog->Command1->setFocus();
+  named(dialog, "Command1")->setFocus();
   pressKeypad(6);
-  EXPECT_EQ(QApplication::focusWidget(), dialog->Text1);
-  EXPECT_TRUE(QTest::qWaitFor([dialog] { return dialog->Text1->hasSelectedText(); }, 1000));
-  EXPECT_EQ(dialog->Text1->selectedText(), u8("織田"));
+  EXPECT_EQ(QApplication::focusWidget(), house);
+  EXPECT_TRUE(QTest::qWaitFor([house] { return house->hasSelectedText(); }, 1000));
+  EXPECT_EQ(house->selectedText(), u8("織田"));
   pressKeypad(1);
-  EXPECT_TRUE(dialog->Option1[0]->isChecked());
-  EXPECT_EQ(dialog->Text1->text(), u8("1"));
+  EXPECT_TRUE(speeds[0]->isChecked());
+  EXPECT_EQ(house->text(), u8("1"));
 
   // F1 before any game: nothing to save, only the last question.
   answers = {BoxResult::Cancel};

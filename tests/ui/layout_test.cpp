@@ -52,7 +52,7 @@ TEST_F(UiTest, SpeedOptionsDoNotTouch) {
   ASSERT_NE(dialog, nullptr);
   dialog->show();
   for (int i = 0; i < 3; ++i) {
-    QRadioButton* option = dialog->Option1[i];
+    QRadioButton* option = named<QRadioButton>(dialog, indexed("Option1", i));
     QStyleOptionButton style;
     style.initFrom(option);
     style.text = option->text();
@@ -60,10 +60,10 @@ TEST_F(UiTest, SpeedOptionsDoNotTouch) {
         option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
     const int textEnd =
         option->x() + contents.left() + option->fontMetrics().horizontalAdvance(option->text());
-    EXPECT_LT(textEnd + 2, dialog->Option1[i + 1]->x()) << i;
+    EXPECT_LT(textEnd + 2, named<QRadioButton>(dialog, indexed("Option1", i + 1))->x()) << i;
   }
   // The advance box keeps its place, 120, 960, 4335 x 255 twips, and its whole caption.
-  QCheckBox* box = dialog->Check1;
+  QCheckBox* box = named<QCheckBox>(dialog, "Check1");
   EXPECT_EQ(box->geometry(), QRect(8, 64, 289, 17));
   QStyleOptionButton style;
   style.initFrom(box);
@@ -86,15 +86,15 @@ TEST_F(UiTest, EmptyPanelTextsShowNothing) {
   click("cmdOk");
   click("cmdSeiji");
   click("cmdUri");
-  EXPECT_FALSE(form()->lblSouba->text().isEmpty());
-  EXPECT_GT(form()->lblSouba->width(), 0);
+  EXPECT_FALSE(control<QLabel>("lblSouba")->text().isEmpty());
+  EXPECT_GT(control<QLabel>("lblSouba")->width(), 0);
   click("cmdCancelpic5");
   click("cmdSeiji");
   click("cmdKokuryoku");
   EXPECT_EQ(shownPanel(), u8("pic5"));
-  EXPECT_TRUE(form()->lblSouba->text().isEmpty());
-  EXPECT_EQ(form()->lblSouba->width(), 0);
-  EXPECT_GT(form()->lblPic5->width(), 0);
+  EXPECT_TRUE(control<QLabel>("lblSouba")->text().isEmpty());
+  EXPECT_EQ(control<QLabel>("lblSouba")->width(), 0);
+  EXPECT_GT(control<QLabel>("lblPic5")->width(), 0);
 }
 
 }  // namespace

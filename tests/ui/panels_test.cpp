@@ -19,16 +19,16 @@ TEST_F(UiTest, PanelChainWithItsWaysBack) {
   nextPositionPlays(1);
   click("cmdOk");
   EXPECT_EQ(shownPanel(), u8("pic2"));
-  EXPECT_EQ(form()->lblPic2->text(), u8("尾張"));
+  EXPECT_EQ(control<QLabel>("lblPic2")->text(), u8("尾張"));
   EXPECT_FALSE(game().state.autoAdvanceReady);
-  EXPECT_TRUE(form()->mnuIninKaijyo->menuAction()->isEnabled());
-  EXPECT_EQ(form()->lblMsg->text(), u8("あなたの番です 尾張"));
+  EXPECT_TRUE(control<QMenu>("mnuIninKaijyo")->menuAction()->isEnabled());
+  EXPECT_EQ(control<QLabel>("lblMsg")->text(), u8("あなたの番です 尾張"));
 
   click("cmdGunji");
   EXPECT_EQ(shownPanel(), u8("pic3"));
   click("cmdReturnGunji");
   EXPECT_EQ(shownPanel(), u8("pic2"));
-  EXPECT_EQ(form()->lblPic2->text(), u8("尾張"));
+  EXPECT_EQ(control<QLabel>("lblPic2")->text(), u8("尾張"));
   click("cmdSeiji");
   EXPECT_EQ(shownPanel(), u8("pic4"));
   click("cmdReturnSeiji");
@@ -38,23 +38,23 @@ TEST_F(UiTest, PanelChainWithItsWaysBack) {
   click("cmdSeiji");
   click("cmdKokuryoku");
   EXPECT_EQ(shownPanel(), u8("pic5"));
-  EXPECT_EQ(form()->lblPic5->text(), u8("国力増大:尾張"));
-  EXPECT_EQ(form()->txtPic5->text(), u8("10"));
-  EXPECT_EQ(form()->txtPic5->selectedText(), u8("10"));
+  EXPECT_EQ(control<QLabel>("lblPic5")->text(), u8("国力増大:尾張"));
+  EXPECT_EQ(control<QLineEdit>("txtPic5")->text(), u8("10"));
+  EXPECT_EQ(control<QLineEdit>("txtPic5")->selectedText(), u8("10"));
   click("cmdCancelpic5");
   EXPECT_EQ(shownPanel(), u8("pic2"));
   click("cmdSeiji");
   click("cmdUri");
-  EXPECT_EQ(form()->txtPic5->text(), u8("77"));
+  EXPECT_EQ(control<QLineEdit>("txtPic5")->text(), u8("77"));
   click("cmdCancelpic5");
 
   // Raising troops shows its price; every switch of panel clears it again.
   click("cmdGunji");
   click("cmdHeizokyo");
   EXPECT_EQ(shownPanel(), u8("pic5"));
-  EXPECT_FALSE(form()->lblSouba->text().isEmpty());
+  EXPECT_FALSE(control<QLabel>("lblSouba")->text().isEmpty());
   click("cmdCancelpic5");
-  EXPECT_TRUE(form()->lblSouba->text().isEmpty());
+  EXPECT_TRUE(control<QLabel>("lblSouba")->text().isEmpty());
 
   // A move lists the neighbours of the same house.
   game().state.provinces[2].lord = "織田";
@@ -62,11 +62,11 @@ TEST_F(UiTest, PanelChainWithItsWaysBack) {
   click("cmdGunji");
   click("cmdIdo");
   EXPECT_EQ(shownPanel(), u8("pic6"));
-  EXPECT_EQ(form()->lstPic6->count(), 2);
-  EXPECT_FALSE(form()->lblPic6->text().isEmpty());
+  EXPECT_EQ(control<QListWidget>("lstPic6")->count(), 2);
+  EXPECT_FALSE(control<QLabel>("lblPic6")->text().isEmpty());
   click("cmdCancelpic6");
   EXPECT_EQ(shownPanel(), u8("pic2"));
-  EXPECT_EQ(form()->lblPic2->text(), u8("尾張"));
+  EXPECT_EQ(control<QLabel>("lblPic2")->text(), u8("尾張"));
 
   form()->findChild<QPushButton*>(QStringLiteral("cmdSentoHelp"))->click();
   ASSERT_FALSE(boxes.empty());
@@ -84,9 +84,11 @@ TEST_F(UiTest, WholeOrderThroughThePanels) {
   click("cmdOk");
   click("cmdSeiji");
   click("cmdKokuryoku");
-  EXPECT_EQ(form()->txtPic5->text(), u8("100"));
-  QTest::keyClicks(form()->txtPic5, QStringLiteral("30"));  // replaces the selected text
-  EXPECT_EQ(form()->txtPic5->text(), u8("30"));
+  QLineEdit* amount = control<QLineEdit>("txtPic5");
+  ASSERT_NE(amount, nullptr);
+  EXPECT_EQ(amount->text(), u8("100"));
+  QTest::keyClicks(amount, QStringLiteral("30"));  // replaces the selected text
+  EXPECT_EQ(amount->text(), u8("30"));
   click("cmdOkpic5");
 
   EXPECT_EQ(shownPanel(), u8("pic1"));
@@ -97,11 +99,11 @@ TEST_F(UiTest, WholeOrderThroughThePanels) {
   EXPECT_EQ(panel->lblKin->text(), u8("70"));
   EXPECT_EQ(panel->lblKokuryoku->text(), QString::number(owari.power));
   EXPECT_EQ(panel->lblMindo->text(), QString::number(owari.morale));
-  EXPECT_TRUE(form()->lblMsg2->isVisible());
-  EXPECT_FALSE(form()->lblMsg2->text().isEmpty());
-  EXPECT_FALSE(form()->mnuIninKaijyo->menuAction()->isEnabled());
+  EXPECT_TRUE(control<QLabel>("lblMsg2")->isVisible());
+  EXPECT_FALSE(control<QLabel>("lblMsg2")->text().isEmpty());
+  EXPECT_FALSE(control<QMenu>("mnuIninKaijyo")->menuAction()->isEnabled());
   EXPECT_TRUE(game().state.orderCompleted);
-  EXPECT_TRUE(form()->lblPic2->text().isEmpty());
+  EXPECT_TRUE(control<QLabel>("lblPic2")->text().isEmpty());
 }
 
 TEST_F(UiTest, RefusedAmountGoesBackToTheOrderPanel) {
@@ -110,7 +112,7 @@ TEST_F(UiTest, RefusedAmountGoesBackToTheOrderPanel) {
   click("cmdOk");
   click("cmdSeiji");
   click("cmdKokuryoku");
-  form()->txtPic5->setText(QStringLiteral("500"));
+  control<QLineEdit>("txtPic5")->setText(QStringLiteral("500"));
   click("cmdOkpic5");
   ASSERT_FALSE(boxes.empty());
   EXPECT_EQ(shownPanel(), u8("pic2"));
@@ -130,18 +132,18 @@ TEST_F(UiTest, ProvincePanelsOpenAndClose) {
   EXPECT_EQ(p3->height(), 49);
 
   QTest::mouseClick(form()->provincePanel(2)->lblKuni, Qt::LeftButton);
-  form()->mnuOpen->trigger();
+  control<QAction>("mnuOpen")->trigger();
   for (int p = 1; p <= 10; ++p) {
     EXPECT_EQ(form()->provincePanel(p)->size(), QSize(129, 113)) << p;
   }
-  EXPECT_FALSE(form()->mnuOpen->isEnabled());
-  EXPECT_TRUE(form()->mnuClose->isEnabled());
-  form()->mnuClose->trigger();
+  EXPECT_FALSE(control<QAction>("mnuOpen")->isEnabled());
+  EXPECT_TRUE(control<QAction>("mnuClose")->isEnabled());
+  control<QAction>("mnuClose")->trigger();
   for (int p = 1; p <= 10; ++p) {
     EXPECT_EQ(form()->provincePanel(p)->size(), QSize(129, 49)) << p;
   }
-  EXPECT_FALSE(form()->mnuClose->isEnabled());
-  EXPECT_TRUE(form()->mnuOpen->isEnabled());
+  EXPECT_FALSE(control<QAction>("mnuClose")->isEnabled());
+  EXPECT_TRUE(control<QAction>("mnuOpen")->isEnabled());
 }
 
 TEST_F(UiTest, HelpPanelsAndTheirMenuItems) {
@@ -158,7 +160,7 @@ TEST_F(UiTest, HelpPanelsAndTheirMenuItems) {
   // The game's page when a copy is installed where this program looks, else a box naming
   // the places looked in and nothing opened.
   boxes.clear();
-  form()->mnuHP->trigger();
+  control<QAction>("mnuHP")->trigger();
   const QString page =
       findHomePage(QCoreApplication::applicationDirPath(),
                    QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation));
@@ -220,7 +222,7 @@ TEST_F(UiTest, ScrollingToAProvince) {
   // Lower down: the panel comes 3000 twips below the window's top.
   form()->scrollToProvince(10);
   EXPECT_EQ(form()->mapTopTwips(), 3000 - 6600);
-  EXPECT_EQ(form()->VScroll1->value(), 3600);
+  EXPECT_EQ(control<QScrollBar>("VScroll1")->value(), 3600);
   QWidget* surface = control<QWidget>("Picture1");
   EXPECT_EQ(surface->y(), -240);
   // The window is wider than the map: a panel right of 3000 twips puts the bar at its maximum.
@@ -228,11 +230,11 @@ TEST_F(UiTest, ScrollingToAProvince) {
   EXPECT_EQ(form()->mapLeftTwips(), form()->horizontalRange().maximum);
   // That pushes the map right, under the vertical bar; the horizontal bar brings it back.
   ASSERT_GT(form()->horizontalRange().maximum, 0);
-  EXPECT_FALSE(form()->HScroll1->isHidden());
-  form()->HScroll1->setValue(0);
+  EXPECT_FALSE(control<QScrollBar>("HScroll1")->isHidden());
+  control<QScrollBar>("HScroll1")->setValue(0);
   EXPECT_EQ(form()->mapLeftTwips(), 0);
   // The bar moves the map.
-  form()->VScroll1->setValue(1500);
+  control<QScrollBar>("VScroll1")->setValue(1500);
   EXPECT_EQ(form()->mapTopTwips(), -1500);
 }
 

@@ -12,13 +12,17 @@ TEST_F(UiTest, SettingsDialogComesFirstWithItsDefaults) {
   app->start();
   SettingsDialog* dialog = app->settingsDialog();
   ASSERT_NE(dialog, nullptr);
+  QLineEdit* house = named<QLineEdit>(dialog, "Text1");
+  QCheckBox* enterAdvance = named<QCheckBox>(dialog, "Check1");
+  QPushButton* ok = named(dialog, "Command1");
+  ASSERT_TRUE(house && enterAdvance && ok);
   EXPECT_EQ(form(), nullptr);
   EXPECT_EQ(dialog->windowTitle(), u8("設定画面"));
-  EXPECT_TRUE(dialog->Option1[2]->isChecked());
-  EXPECT_FALSE(dialog->Check1->isChecked());
-  EXPECT_EQ(dialog->Text1->text(), u8("織田"));
-  EXPECT_TRUE(dialog->Command1->isDefault());
-  EXPECT_EQ(dialog->Command1->text(), u8("ＯＫですか"));
+  EXPECT_TRUE(named<QRadioButton>(dialog, indexed("Option1", 2))->isChecked());
+  EXPECT_FALSE(enterAdvance->isChecked());
+  EXPECT_EQ(house->text(), u8("織田"));
+  EXPECT_TRUE(ok->isDefault());
+  EXPECT_EQ(ok->text(), u8("ＯＫですか"));
   EXPECT_TRUE(game().state.autoAdvance);  // the dialog's loading allows the automatic turn
   EXPECT_FALSE(game().state.firstStart);
 }
@@ -26,14 +30,14 @@ TEST_F(UiTest, SettingsDialogComesFirstWithItsDefaults) {
 TEST_F(UiTest, EnterInTheHouseBoxConfirmsAndOpensTheMainWindow) {
   app->start();
   SettingsDialog* dialog = app->settingsDialog();
-  dialog->Option1[0]->setChecked(true);
-  QTest::keyClick(dialog->Text1, Qt::Key_Return);
+  named<QRadioButton>(dialog, indexed("Option1", 0))->setChecked(true);
+  QTest::keyClick(named<QLineEdit>(dialog, "Text1"), Qt::Key_Return);
   ASSERT_NE(form(), nullptr);
   EXPECT_TRUE(form()->isVisible());
   EXPECT_EQ(form()->objectName(), u8("Form1"));
   EXPECT_EQ(form()->windowTitle(), u8("1年目の春"));
-  EXPECT_EQ(form()->lblMsg->text(), u8("1年目、春です"));
-  EXPECT_TRUE(form()->lblOk->isVisible());
+  EXPECT_EQ(control<QLabel>("lblMsg")->text(), u8("1年目、春です"));
+  EXPECT_TRUE(control<QLabel>("lblOk")->isVisible());
   EXPECT_EQ(game().state.playerHouse, "織田");
   EXPECT_DOUBLE_EQ(game().state.messageWait, 0.1);
 
@@ -52,17 +56,17 @@ TEST_F(UiTest, EnterInTheHouseBoxConfirmsAndOpensTheMainWindow) {
     EXPECT_EQ(background(panel->lblKuni), expected) << p;
   }
   EXPECT_EQ(form()->provincePanel(10)->lblKuni->text(), u8("京"));
-  EXPECT_FALSE(form()->lblMsgKome->text().isEmpty());
-  EXPECT_FALSE(form()->lblMsgBuki->text().isEmpty());
-  EXPECT_FALSE(form()->lblMsgHei->text().isEmpty());
+  EXPECT_FALSE(control<QLabel>("lblMsgKome")->text().isEmpty());
+  EXPECT_FALSE(control<QLabel>("lblMsgBuki")->text().isEmpty());
+  EXPECT_FALSE(control<QLabel>("lblMsgHei")->text().isEmpty());
 
   // The game waits for the first press: both timers off, the message panel shown.
-  EXPECT_FALSE(form()->tmrOkclick->isActive());
-  EXPECT_FALSE(form()->tmrOk->isActive());
+  EXPECT_FALSE(control<QTimer>("tmrOkclick")->isActive());
+  EXPECT_FALSE(control<QTimer>("tmrOk")->isActive());
   EXPECT_EQ(shownPanel(), u8("pic1"));
-  EXPECT_FALSE(form()->mnuIninKaijyo->menuAction()->isEnabled());
-  EXPECT_TRUE(form()->mnuOpen->isEnabled());
-  EXPECT_TRUE(form()->mnuClose->isEnabled());
+  EXPECT_FALSE(control<QMenu>("mnuIninKaijyo")->menuAction()->isEnabled());
+  EXPECT_TRUE(control<QAction>("mnuOpen")->isEnabled());
+  EXPECT_TRUE(control<QAction>("mnuClose")->isEnabled());
   for (const char* item : {"mnuHelpKuni", "mnuHelpNation", "mnuButton", "mnuHelpSuuti"}) {
     EXPECT_FALSE(control<QAction>(item)->isEnabled()) << item;
   }
@@ -93,26 +97,30 @@ TEST_F(UiTest, ClosingTheDialogAtStartUpOpensNoGame) {
 TEST_F(UiTest, ResetAsksFirstAndCancelKeepsTheChoice) {
   app->start();
   SettingsDialog* dialog = app->settingsDialog();
-  dialog->Text1->setText(u8("武田"));
-  dialog->Option1[3]->setChecked(true);
-  dialog->Check1->setChecked(true);
+  QLineEdit* house = named<QLineEdit>(dialog, "Text1");
+  QCheckBox* enterAdvance = named<QCheckBox>(dialog, "Check1");
+  QPushButton* reset = named(dialog, "Command2");
+  ASSERT_TRUE(house && enterAdvance && reset);
+  house->setText(u8("武田"));
+  named<QRadioButton>(dialog, indexed("Option1", 3))->setChecked(true);
+  enterAdvance->setChecked(true);
   EXPECT_TRUE(game().state.enterAdvance);  // the box's change is taken at once
 
   answers = {BoxResult::Cancel};
-  dialog->Command2->click();
+  reset->click();
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, "初期設定に戻します。\nよろしいですか?");
   EXPECT_EQ(boxes[0].buttons, BoxButtons::OkCancel);
-  EXPECT_EQ(dialog->Text1->text(), u8("武田"));
-  EXPECT_TRUE(dialog->Option1[3]->isChecked());
+  EXPECT_EQ(house->text(), u8("武田"));
+  EXPECT_TRUE(named<QRadioButton>(dialog, indexed("Option1", 3))->isChecked());
 
-  dialog->Command2->click();  // answered OK
-  EXPECT_EQ(dialog->Text1->text(), u8("織田"));
-  EXPECT_TRUE(dialog->Option1[2]->isChecked());
-  EXPECT_FALSE(dialog->Check1->isChecked());
+  reset->click();  // answered OK
+  EXPECT_EQ(house->text(), u8("織田"));
+  EXPECT_TRUE(named<QRadioButton>(dialog, indexed("Option1", 2))->isChecked());
+  EXPECT_FALSE(enterAdvance->isChecked());
   EXPECT_FALSE(game().state.enterAdvance);
 
-  dialog->cmdSetGameHelp->click();
+  named(dialog, "cmdSetGameHelp")->click();
   ASSERT_EQ(boxes.size(), 3u);
   EXPECT_EQ(boxes[2].text, "ボタン、チェックボックスを選ぶときテンキーでも選べます");
   EXPECT_EQ(boxes[2].caption, "Velmora");
@@ -121,16 +129,19 @@ TEST_F(UiTest, ResetAsksFirstAndCancelKeepsTheChoice) {
 TEST_F(UiTest, SettingsFromTheMenuChangeTheRunningGame) {
   startGame();
   game().state.year = 3;
-  form()->mnuSettei->trigger();
+  control<QAction>("mnuSettei")->trigger();
   SettingsDialog* dialog = app->settingsDialog();
   ASSERT_NE(dialog, nullptr);
+  QLineEdit* house = named<QLineEdit>(dialog, "Text1");
+  QCheckBox* enterAdvance = named<QCheckBox>(dialog, "Check1");
+  ASSERT_TRUE(house && enterAdvance);
   EXPECT_FALSE(dialog->isModal());
-  EXPECT_EQ(dialog->Text1->text(), u8("織田"));
-  EXPECT_TRUE(dialog->Option1[0]->isChecked());
-  dialog->Text1->setText(u8("武田"));
-  dialog->Check1->setChecked(true);
+  EXPECT_EQ(house->text(), u8("織田"));
+  EXPECT_TRUE(named<QRadioButton>(dialog, indexed("Option1", 0))->isChecked());
+  house->setText(u8("武田"));
+  enterAdvance->setChecked(true);
   MainWindow* before = form();
-  dialog->Command1->click();
+  named(dialog, "Command1")->click();
   EXPECT_EQ(form(), before);  // no new window, no new game
   EXPECT_EQ(game().state.year, 3);
   EXPECT_EQ(game().state.playerHouse, "武田");

@@ -40,7 +40,7 @@ TEST_F(UiTest, HoldShowsTheLineAndLetsNothingElseRun) {
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const double used = processorSeconds() - cpu;
 
-  EXPECT_EQ(form()->lblMsg->text(), u8("3 遠江 今川"));
+  EXPECT_EQ(control<QLabel>("lblMsg")->text(), u8("3 遠江 今川"));
   EXPECT_GE(held, 0.3);
   EXPECT_EQ(ticks, 0);
   EXPECT_EQ(game().state.orderPosition, 1);
@@ -55,14 +55,15 @@ TEST_F(UiTest, LinesTwoAndThreeComeAndGo) {
   startGame();
   app->port().showLine2("二行目", 0);
   app->port().showLine3("三行目", 0);
-  EXPECT_TRUE(form()->lblMsg2->isVisible());
-  EXPECT_TRUE(form()->lblMsg3->isVisible());
-  EXPECT_EQ(form()->lblMsg->text(), u8("1年目、春です"));  // line 1 keeps its text
+  EXPECT_TRUE(control<QLabel>("lblMsg2")->isVisible());
+  EXPECT_TRUE(control<QLabel>("lblMsg3")->isVisible());
+  EXPECT_EQ(control<QLabel>("lblMsg")->text(), u8("1年目、春です"));  // line 1 keeps its text
   app->port().showLine1("一行目", 0);
-  EXPECT_FALSE(form()->lblMsg2->isVisible());
-  EXPECT_FALSE(form()->lblMsg3->isVisible());
+  EXPECT_FALSE(control<QLabel>("lblMsg2")->isVisible());
+  EXPECT_FALSE(control<QLabel>("lblMsg3")->isVisible());
   // A line sizes itself to its text.
-  EXPECT_GE(form()->lblMsg3->width(), form()->lblMsg3->sizeHint().width());
+  QLabel* line3 = control<QLabel>("lblMsg3");
+  EXPECT_GE(line3->width(), line3->sizeHint().width());
 }
 
 TEST_F(UiTest, NoPressStartsWhileAnotherHandlerRuns) {
@@ -70,7 +71,7 @@ TEST_F(UiTest, NoPressStartsWhileAnotherHandlerRuns) {
   int positionInside = 0;
   bool tickRan = true;
   app->gate().runPlayer([&] {
-    form()->cmdOk->click();  // waits for this handler to end
+    control("cmdOk")->click();  // waits for this handler to end
     positionInside = game().state.orderPosition;
     tickRan = app->gate().runTick([] {});
   });
@@ -86,14 +87,16 @@ TEST_F(UiTest, EnterOnTheMessagePanelPressesOkOnceUntilTheLockClears) {
   QWindow* window = form()->windowHandle();
   // The repeat must arrive before the lock timer's tick however slowly this build runs: the
   // tick is held off until the test lets it come.
-  form()->tmrOk->setInterval(60000);
+  QTimer* lockTimer = control<QTimer>("tmrOk");
+  ASSERT_NE(lockTimer, nullptr);
+  lockTimer->setInterval(60000);
   QTest::keyClick(window, Qt::Key_Return);
   EXPECT_EQ(game().state.orderPosition, 2);
   EXPECT_EQ(game().okLock, 1);
   QTest::keyClick(window, Qt::Key_Enter, Qt::KeypadModifier);  // a queued repeat
   EXPECT_EQ(game().state.orderPosition, 2);
-  ASSERT_TRUE(form()->tmrOk->isActive());
-  form()->tmrOk->start(10);
+  ASSERT_TRUE(lockTimer->isActive());
+  lockTimer->start(10);
   EXPECT_TRUE(QTest::qWaitFor([this] { return game().okLock == 0; }, 5000));
   QTest::keyClick(window, Qt::Key_Return);
   EXPECT_EQ(game().state.orderPosition, 3);
@@ -104,12 +107,12 @@ TEST_F(UiTest, ComputerTurnRunsByItselfToTheEndOfTheTurn) {
   click("cmdOk");
   EXPECT_TRUE(QTest::qWaitFor([this] { return game().state.orderPosition == 11; }, 10000));
   QTest::qWait(30);
-  EXPECT_FALSE(form()->tmrOkclick->isActive());
-  EXPECT_TRUE(form()->lblOk->isVisible());
+  EXPECT_FALSE(control<QTimer>("tmrOkclick")->isActive());
+  EXPECT_TRUE(control<QLabel>("lblOk")->isVisible());
   click("cmdOk");  // ends the turn only
   EXPECT_EQ(form()->windowTitle(), u8("1年目の夏"));
   EXPECT_EQ(game().state.orderPosition, 1);
-  EXPECT_EQ(form()->lblMsg->text(), u8("1年目の夏です"));
+  EXPECT_EQ(control<QLabel>("lblMsg")->text(), u8("1年目の夏です"));
 }
 
 TEST_F(UiTest, QuitDeclinedKeepsTheWindow) {
@@ -140,7 +143,7 @@ TEST_F(UiTest, QuitDeclinedKeepsTheWindow) {
   EXPECT_FALSE(form()->isVisible());
   // After the end nothing of the game runs any more.
   const int position = game().state.orderPosition;
-  form()->cmdOk->click();
+  control("cmdOk")->click();
   EXPECT_EQ(game().state.orderPosition, position);
 }
 

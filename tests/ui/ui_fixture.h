@@ -2,9 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <deque>
 #include <memory>
 #include <vector>
@@ -14,6 +23,20 @@
 #include "ui/settings_dialog.h"
 
 namespace velmora::ui::test {
+
+// A control of a window found by the name it bears (its objectName); a missing one fails the
+// test.
+template <typename T = QPushButton>
+T* named(const QObject* window, const QString& name) {
+  T* w = window ? window->findChild<T*>(name) : nullptr;
+  EXPECT_NE(w, nullptr) << name.toStdString();
+  return w;
+}
+
+// A control of an indexed set, such as Option1(2).
+inline QString indexed(const char* name, int index) {
+  return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
 
 // The whole program without a display: boxes are answered by the test, the end of the program
 // and the browser are only recorded.
@@ -39,9 +62,9 @@ class UiTest : public ::testing::Test {
     app->start();
     SettingsDialog* dialog = app->settingsDialog();
     ASSERT_NE(dialog, nullptr);
-    dialog->Text1->setText(house);
-    dialog->Option1[0]->setChecked(true);
-    dialog->Command1->click();
+    named<QLineEdit>(dialog, "Text1")->setText(house);
+    named<QRadioButton>(dialog, indexed("Option1", 0))->setChecked(true);
+    named(dialog, "Command1")->click();
     ASSERT_NE(app->mainWindow(), nullptr);
     game().state.messageWait = 0;
   }
@@ -49,11 +72,10 @@ class UiTest : public ::testing::Test {
   Game& game() { return app->game(); }
   MainWindow* form() { return app->mainWindow(); }
 
+  // A control of the main window.
   template <typename T = QPushButton>
-  T* control(const char* name) {
-    T* w = form()->findChild<T*>(QLatin1String(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
+  T* control(const QString& name) {
+    return named<T>(form(), name);
   }
 
   void click(const char* name) {

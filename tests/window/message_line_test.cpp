@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
@@ -31,7 +33,9 @@ class MessageLineOnScreen : public ::testing::Test {
     app.start();
     SettingsDialog* dialog = app.settingsDialog();
     ASSERT_NE(dialog, nullptr);
-    dialog->Command1->click();
+    auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("Command1"));
+    ASSERT_NE(ok, nullptr);
+    ok->click();
     form = app.mainWindow();
     ASSERT_NE(form, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
@@ -65,7 +69,10 @@ class MessageLineOnScreen : public ::testing::Test {
 
   // A line's place on the window, as it stands now.
   QRect lineRect(int line) const {
-    const QLabel* label = line == 2 ? form->lblMsg2 : form->lblMsg3;
+    const auto* label =
+        form->findChild<QLabel*>(line == 2 ? QStringLiteral("lblMsg2") : QStringLiteral("lblMsg3"));
+    EXPECT_NE(label, nullptr) << line;
+    if (label == nullptr) return QRect();
     return QRect(label->mapTo(form, QPoint(0, 0)), label->size());
   }
 

@@ -163,17 +163,7 @@ bool moveSurplus(Game& g, int p) {
   showLine2(g, from.name + "から" + to.name + "へ「" + std::to_string(troops) + "」移動");
   showLine3(g, "金「" + std::to_string(gold) + "」と食料「" + std::to_string(food) + "」移動");
 
-  // The armament of the destination becomes the troop-weighted mean.
-  if (from.troops > 0) {
-    if (from.arms < 1) from.arms = 1;
-    if (to.arms < 1) to.arms = 1;
-    if (to.troops > 0) {
-      to.arms = roundHalfEven((static_cast<double>(to.troops - troops) * to.arms +
-                               static_cast<double>(troops) * from.arms) /
-                              to.troops);
-    }
-  }
-  if (to.troops < 1) to.arms = from.arms;
+  mixArms(from, to, troops, ArmsFloor::WhenSenderHasTroops);
   return true;
 }
 
@@ -227,7 +217,7 @@ bool attackNeighbour(Game& g, int p) {
     b.defenderTactic = chooseComputerTactic(g, t, p);
     startBattle(g);
     applySiege(g);
-    while (!b.battleOver) resolveRound(g);
+    playRoundsToTheEnd(g);
   } else {
     // The player defends in the battle window; the turn then waits for the player's press.
     s.autoAdvanceReady = false;

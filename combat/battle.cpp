@@ -171,7 +171,7 @@ void resolveRound(Game& g) {
     won = false;
   } else if (b.defenderMorale <= 0 || t.troops <= 0) {
     won = true;
-  } else if (b.round <= 4) {
+  } else if (b.round <= kMaxRounds) {
     return;
   } else {
     won = false;
@@ -179,6 +179,11 @@ void resolveRound(Game& g) {
   recordBattle(s, b, won);
   reportBattle(g, won);
   endBattle(g, won);
+}
+
+bool playRoundsToTheEnd(Game& g) {
+  for (int round = 0; round < kMaxRounds && !g.battle.battleOver; ++round) resolveRound(g);
+  return g.battle.battleOver;
 }
 
 }  // namespace velmora

@@ -26,6 +26,13 @@ int forceBand(std::int32_t own, std::int32_t enemy);
 // One round; when decided, records, reports and settles the battle.
 void resolveRound(Game& g);
 
+// A battle is decided within this many rounds: after the last one the attack has failed.
+inline constexpr int kMaxRounds = 4;
+
+// Plays a started battle's rounds to its end without a window, as a battle between two
+// computer houses is fought; true when it ended (it always does within kMaxRounds).
+bool playRoundsToTheEnd(Game& g);
+
 std::int32_t moraleDamage(Game& g, std::int32_t own, std::int32_t enemy, int die, int ownTactic,
                           int enemyTactic, std::int32_t bonus);
 std::int32_t favoriteBonus(const std::string& favourite, int tactic);

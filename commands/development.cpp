@@ -91,17 +91,20 @@ std::int32_t limitSpend(Game& g, std::int32_t field, std::int32_t amount, std::i
   return spend;
 }
 
+std::optional<std::int32_t> typedAmount(Game& g) {
+  auto amount = parseAmountHalfEven(g.ui.amountText());
+  if (!amount) showBox(g, "整数を入力してください");
+  return amount;
+}
+
 bool invest(Game& g, int p, std::int32_t Province::*field, std::int32_t limit, bool halve) {
   Province& pr = g.state.provinces[p];
   std::int32_t amount = 0;
   if (isComputerPlayed(g.state, p)) {
     amount = computerAmount(pr.gold);
   } else {
-    auto typed = parseAmountHalfEven(g.ui.amountText());
-    if (!typed) {
-      showBox(g, "整数を入力してください");
-      return false;
-    }
+    auto typed = typedAmount(g);
+    if (!typed) return false;
     amount = *typed;
     if (amount > kGreatestInvestment) {
       showBox(g, "投資は" + std::to_string(kGreatestInvestment) + "までです");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "core/game.h"
 
@@ -10,6 +11,10 @@ namespace velmora {
 bool RaisePower(Game& g, int p);
 bool BuildTown(Game& g, int p);
 bool BuildCastle(Game& g, int p);
+
+// The amount the player typed into the amount box, rounded half to even; nothing (after its
+// box) when it is no number. Shared by every order that takes one amount.
+std::optional<std::int32_t> typedAmount(Game& g);
 
 // The money checks the development and build-up orders share.
 bool checkInvestment(Game& g, int p, std::int32_t gold, std::int32_t field, std::int32_t limit);

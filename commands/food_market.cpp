@@ -3,21 +3,11 @@
 #include <cstdint>
 #include <optional>
 
+#include "commands/development.h"
 #include "core/messages.h"
 #include "core/numeric.h"
 
 namespace velmora {
-
-namespace {
-
-// The amount typed into the amount box, or nothing after a box when it is no number.
-std::optional<std::int32_t> typedAmount(Game& g) {
-  auto amount = parseAmountHalfEven(g.ui.amountText());
-  if (!amount) showBox(g, "整数を入力してください");
-  return amount;
-}
-
-}  // namespace
 
 bool SellFood(Game& g, int p) {
   Province& pr = g.state.provinces[p];

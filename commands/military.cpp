@@ -23,13 +23,6 @@ void refundAboveLimit(Game& g, int p, std::int32_t& value, double price) {
   pr.gold = roundHalfEven(excess * price - 0.9 + pr.gold);
 }
 
-// The amount the player typed into the amount box; nothing (after a box) when it is no number.
-std::optional<std::int32_t> typedAmount(Game& g) {
-  auto amount = parseAmountHalfEven(g.ui.amountText());
-  if (!amount) showBox(g, "整数を入力してください");
-  return amount;
-}
-
 }  // namespace
 
 bool RaiseArms(Game& g, int p) {

@@ -24,19 +24,6 @@ std::int32_t movable(std::int32_t destination, std::int32_t asked) {
   return capAmount(destination, asked, kLimit);
 }
 
-// Arms are an average over the soldiers: the destination's new value weighs its own soldiers
-// against the ones that arrived.
-void mixArms(Province& from, Province& to, std::int32_t movedTroops) {
-  if (from.troops > 0 && to.troops > 0) {
-    if (from.arms < 1) from.arms = 1;
-    if (to.arms < 1) to.arms = 1;
-    to.arms = roundHalfEven((static_cast<double>(to.troops - movedTroops) * to.arms +
-                             static_cast<double>(movedTroops) * from.arms) /
-                            to.troops);
-  }
-  if (to.troops < 1) to.arms = from.arms;
-}
-
 }  // namespace
 
 std::int32_t capAmount(std::int32_t current, std::int32_t amount, std::int32_t limit) {
@@ -48,6 +35,21 @@ std::int32_t capAmount(std::int32_t current, std::int32_t amount, std::int32_t l
 void transfer(std::int32_t& from, std::int32_t& to, std::int32_t amount) {
   from -= amount;
   to += amount;
+}
+
+void mixArms(Province& from, Province& to, std::int32_t movedTroops, ArmsFloor floor) {
+  const bool raise =
+      floor == ArmsFloor::WhenBothHaveTroops ? from.troops > 0 && to.troops > 0 : from.troops > 0;
+  if (raise) {
+    if (from.arms < 1) from.arms = 1;
+    if (to.arms < 1) to.arms = 1;
+    if (to.troops > 0) {
+      to.arms = roundHalfEven((static_cast<double>(to.troops - movedTroops) * to.arms +
+                               static_cast<double>(movedTroops) * from.arms) /
+                              to.troops);
+    }
+  }
+  if (to.troops < 1) to.arms = from.arms;
 }
 
 bool prepareMove(Game& g, int p) {
@@ -121,7 +123,7 @@ bool Move(Game& g, int p) {
   transfer(from.troops, to.troops, troops);
   transfer(from.food, to.food, food);
   transfer(from.gold, to.gold, gold);
-  mixArms(from, to, troops);
+  mixArms(from, to, troops, ArmsFloor::WhenBothHaveTroops);
 
   checkProvince(g, p);
   checkProvince(g, d);

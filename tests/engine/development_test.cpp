@@ -90,15 +90,6 @@ TEST(Development, GainFollowsTheSpendAndTheCastleGetsHalf) {
 }
 
 // A refused order shows exactly one box, writes no line and changes no province.
-void expectRefused(OrderFixture& f, bool (*order)(Game&, int), const std::string& box) {
-  const auto before = f.s.provinces;
-  f.port.clear();
-  EXPECT_FALSE(order(f.game, 1));
-  EXPECT_EQ(f.port.boxTexts(), Boxes{box});
-  EXPECT_TRUE(f.port.lines.empty());
-  EXPECT_EQ(f.s.provinces, before);
-}
-
 TEST(Development, PlayerRefusalsInTheirOrder) {
   OrderFixture f;
   f.province(1).gold = 50;

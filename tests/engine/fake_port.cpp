@@ -99,8 +99,7 @@ void RecordingPort::openBattleWindow() {
     }
   }
   // A battle always ends within four rounds; more presses would be a fault of the game.
-  for (int press = 0; press < 4 && !game->battle.battleOver; ++press) resolveRound(*game);
-  if (!game->battle.battleOver) throw std::logic_error("the battle did not end in four rounds");
+  if (!playRoundsToTheEnd(*game)) throw std::logic_error("the battle did not end in four rounds");
 }
 
 void RecordingPort::closeBattleWindow() {

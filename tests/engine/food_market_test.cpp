@@ -89,15 +89,6 @@ TEST(FoodMarket, ZeroCompletesWithNothingChanged) {
   EXPECT_TRUE(f.port.boxes.empty());
 }
 
-void expectRefused(OrderFixture& f, bool (*order)(Game&, int), const std::string& box) {
-  const auto before = f.s.provinces;
-  f.port.clear();
-  EXPECT_FALSE(order(f.game, 1));
-  EXPECT_EQ(f.port.boxTexts(), Lines{box});
-  EXPECT_TRUE(f.port.lines.empty());
-  EXPECT_EQ(f.s.provinces, before);
-}
-
 TEST(SellFood, RefusalsInTheirOrder) {
   OrderFixture f;
   f.s.foodPrice = 1.2;

@@ -98,16 +98,6 @@ TEST(RaiseTroops, ArmsAtZeroStayZero) {
 }
 
 // The refusal changes no province; the report written before the amount was read may stand.
-void expectRefused(OrderFixture& f, bool (*order)(Game&, int), const Lines& boxes,
-                   const Lines& lines) {
-  const auto before = f.s.provinces;
-  f.port.clear();
-  EXPECT_FALSE(order(f.game, 1));
-  EXPECT_EQ(f.port.boxTexts(), boxes);
-  EXPECT_EQ(f.port.linesOf(2), lines);
-  EXPECT_EQ(f.s.provinces, before);
-}
-
 TEST(RaiseTroops, RefusalsAndTheReportThatPrecedesThem) {
   OrderFixture f;
   f.s.troopsPrice = 3.5;

@@ -182,13 +182,7 @@ TEST(Move, NothingFlowsIntoAFieldAlreadyAboveTheLimit) {
   EXPECT_EQ(f.port.boxTexts().back(), "尾張から三河へ \r兵[5]\r食料[0]\r金[0]移動しました");
 }
 
-void expectRefused(MoveFixture& f, const std::string& box) {
-  const auto before = f.s.provinces;
-  f.port.clear();
-  EXPECT_FALSE(Move(f.game, 1));
-  EXPECT_EQ(f.port.boxTexts(), Lines{box});
-  EXPECT_EQ(f.s.provinces, before);
-}
+void expectRefused(MoveFixture& f, const std::string& box) { test::expectRefused(f, Move, box); }
 
 TEST(Move, RefusalsInTheirOrder) {
   MoveFixture f;

@@ -11,9 +11,9 @@
 #include "combat/battle.h"
 #include "combat/tactics.h"
 #include "core/scenario.h"
+#include "game/save_game.h"
 #include "game/turn_cycle.h"
 #include "persistence/save_file.h"
-#include "game/save_game.h"
 
 namespace velmora::sim {
 
@@ -120,7 +120,7 @@ void SimPort::openBattleWindow() {
   // 防御 costs nothing, so the defending player can always take it; an attacking player is
   // never asked to pay.
   setPlayerTactic(*game_, kTacticCount - 1);
-  for (int press = 0; press < 8 && !game_->battle.battleOver; ++press) resolveRound(*game_);
+  playRoundsToTheEnd(*game_);
 }
 
 void SimPort::write(const char* mark, const std::string& text) {

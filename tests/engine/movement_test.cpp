@@ -118,6 +118,31 @@ TEST(Move, ArmsAreAveragedOverTheSoldiers) {
   EXPECT_EQ(f.province(1).arms, 80);
 }
 
+// The player's move and the computer's mix arms alike and differ only in when arms below 1
+// count as 1: a sender with soldiers and no arms, into an empty province, sending nobody.
+TEST(MixArms, ThePlayersMoveAndTheComputersDifferOnlyInTheFloor) {
+  for (ArmsFloor floor : {ArmsFloor::WhenBothHaveTroops, ArmsFloor::WhenSenderHasTroops}) {
+    Province from;
+    from.troops = 10;
+    Province to;
+    mixArms(from, to, 0, floor);
+    const int expected = floor == ArmsFloor::WhenSenderHasTroops ? 1 : 0;
+    EXPECT_EQ(from.arms, expected);
+    EXPECT_EQ(to.arms, expected);
+  }
+  // With soldiers on both sides the two agree: (60 x 30 + 40 x 80) / 100 = 50.
+  for (ArmsFloor floor : {ArmsFloor::WhenBothHaveTroops, ArmsFloor::WhenSenderHasTroops}) {
+    Province from;
+    from.troops = 5;
+    from.arms = 80;
+    Province to;
+    to.troops = 100;
+    to.arms = 30;
+    mixArms(from, to, 40, floor);
+    EXPECT_EQ(to.arms, 50);
+  }
+}
+
 TEST(Move, ArmsWhenOneSideHasNoSoldiers) {
   {
     // Everyone leaves: no average, the destination keeps its own arms.

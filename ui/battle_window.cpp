@@ -20,6 +20,7 @@ namespace {
 
 using velmora::ui::addLabel;
 using velmora::ui::setBackground;
+using velmora::ui::setBackgroundWithBlackText;
 using velmora::ui::setCloseLines;
 using velmora::ui::twRect;
 
@@ -28,13 +29,6 @@ QString indexed(const char* name, int index) {
 }
 
 // A coloured box of the battle window; its text stays black whatever the desktop's colours.
-void fill(QWidget* w, const QColor& colour) {
-  setBackground(w, colour);
-  QPalette p = w->palette();
-  p.setColor(QPalette::WindowText, Qt::black);
-  w->setPalette(p);
-}
-
 // Battle window pixel sizes of the fixed labels, which the layout gives only as
 // positions.
 constexpr int kCaptionWidth = 945;
@@ -107,7 +101,7 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
     head->setWordWrap(true);
     head->setFont(small);
     head->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    fill(head, velmora::ui::kPanelTextColour);
+    setBackgroundWithBlackText(head, velmora::ui::kPanelTextColour);
   }
   const int rowTops[6] = {0, 720, 1200, 1680, 2160, 2640};
   for (int n = 1; n <= 5; ++n) {
@@ -115,7 +109,7 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
       QLabel* cell = addLabel(client, indexed(qPrintable(QStringLiteral("lbl%1").arg(n)), k),
                               QString(), 1800 + 360 * k, rowTops[n], 375, 255);
       cell->setAlignment(Qt::AlignCenter);
-      fill(cell, k == 0 ? QColor(255, 192, 192) : QColor(Qt::white));
+      setBackgroundWithBlackText(cell, k == 0 ? QColor(255, 192, 192) : QColor(Qt::white));
       grid_[n][k] = cell;
     }
   }
@@ -152,11 +146,11 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
     box = new QWidget(client);
     box->setObjectName(QString::fromLatin1(boxName));
     box->setGeometry(twRect(left, 4320, kBarBoxWidth, kBarBoxHeight));
-    fill(box, Qt::white);
+    setBackgroundWithBlackText(box, Qt::white);
     line = new QWidget(box);  // a child, so that a morale above 100 is cut off by the box
     line->setObjectName(QString::fromLatin1(barName));
     line->setGeometry(0, 0, 0, box->height());
-    fill(line, colour);
+    setBackgroundWithBlackText(line, colour);
   };
   bar("picAt", "picAtline", 120, QColor(255, 128, 0), attackerBox_, attackerBar_);
   bar("picDef", "picDefline", 2400, QColor(0, 255, 255), defenderBox_, defenderBar_);

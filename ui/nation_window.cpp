@@ -94,13 +94,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QRec
   auto* l = new QLabel(text, parent);
   l->setObjectName(QString::fromLatin1(name));
   l->setGeometry(where);
-  if (background.isValid()) {
-    l->setAutoFillBackground(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, background);
-    p.setColor(QPalette::WindowText, Qt::black);
-    l->setPalette(p);
-  }
+  if (background.isValid()) velmora::ui::setBackgroundWithBlackText(l, background);
   return l;
 }
 

@@ -13,6 +13,13 @@ void setBackground(QWidget* w, const QColor& colour) {
   w->setAutoFillBackground(true);
 }
 
+void setBackgroundWithBlackText(QWidget* w, const QColor& colour) {
+  setBackground(w, colour);
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::WindowText, Qt::black);
+  w->setPalette(pal);
+}
+
 QWidget* fixedClientBelowMenu(QWidget* dialog, QMenuBar* menu, int widthTwips, int heightTwips) {
   auto* client = new QWidget(dialog);
   client->setFixedSize(twRect(0, 0, widthTwips, heightTwips).size());

@@ -15,6 +15,10 @@ inline std::string ss(const QString& s) { return s.toStdString(); }
 // Fills the widget's background with a colour of its own.
 void setBackground(QWidget* w, const QColor& colour);
 
+// The same, with black text whatever the desktop's palette: the windows whose cells are all
+// coloured boxes.
+void setBackgroundWithBlackText(QWidget* w, const QColor& colour);
+
 // A child label at a place given in twips; width and height 0 let it size itself to its text.
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
                  int width = 0, int height = 0);

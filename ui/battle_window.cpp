@@ -19,7 +19,6 @@
 namespace {
 
 using velmora::ui::addLabel;
-using velmora::ui::setBackground;
 using velmora::ui::setBackgroundWithBlackText;
 using velmora::ui::setCloseLines;
 using velmora::ui::twRect;

@@ -28,6 +28,9 @@ struct Game {
   // Where Game.dt lives: the program's own directory when the player may write there, else the
   // player's data folder (set by the desktop game; the simulator names its files itself).
   std::filesystem::path saveDirectory;
+  // The player's data folder rather than the program's: it is made by the first save that
+  // needs it, never by a load or by merely starting the game.
+  bool makeSaveDirectory = false;
 
   // Set once a game has been set up; before that there is nothing to save.
   bool started = false;

@@ -1,5 +1,7 @@
 #include "game/save_game.h"
 
+#include <system_error>
+
 #include "core/market.h"
 #include "core/messages.h"
 #include "core/panels.h"
@@ -27,6 +29,11 @@ bool saveGame(Game& g) {
     return false;
   }
   showPanel(g, Panel::Message);
+  if (g.makeSaveDirectory) {
+    // A failure here shows as the write's own message, which names the file.
+    std::error_code ignored;
+    std::filesystem::create_directories(g.saveDirectory, ignored);
+  }
   if (auto error = writeSaveFile(g.state, saveFilePath(g))) {
     showFailure(g, "セーブできませんでした。\n" + error->describe() +
                        "\n前のセーブファイルはそのまま残っています。");

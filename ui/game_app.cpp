@@ -15,7 +15,9 @@
 namespace velmora::ui {
 
 GameApp::GameApp() : rng_(0), game_(port_, rng_), gate_(game_) {
-  game_.saveDirectory = saveDirectoryFor(QCoreApplication::applicationDirPath().toStdString());
+  const std::filesystem::path programDir = QCoreApplication::applicationDirPath().toStdString();
+  game_.saveDirectory = saveDirectoryFor(programDir);
+  game_.makeSaveDirectory = game_.saveDirectory != programDir;
   port_.attachGame(&game_);
 }
 

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <system_error>
 
 namespace velmora::ui {
 
@@ -27,14 +26,8 @@ std::filesystem::path chooseSaveDirectory(const std::filesystem::path& programDi
 std::filesystem::path saveDirectoryFor(const std::filesystem::path& programDir) {
   // access() asks with the real user's rights, which are the player's: root passes anywhere.
   const bool writable = ::access(programDir.c_str(), W_OK) == 0;
-  std::filesystem::path dir =
-      chooseSaveDirectory(programDir, writable, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-  if (dir != programDir) {
-    // A failure here shows later, as the save's own message naming the file.
-    std::error_code ignored;
-    std::filesystem::create_directories(dir, ignored);
-  }
-  return dir;
+  return chooseSaveDirectory(programDir, writable, std::getenv("XDG_DATA_HOME"),
+                             std::getenv("HOME"));
 }
 
 }  // namespace velmora::ui

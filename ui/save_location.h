@@ -18,8 +18,7 @@ std::filesystem::path chooseSaveDirectory(const std::filesystem::path& programDi
                                           const char* home);
 
 // The rule applied to this process: asks whether the program's folder is writable and reads
-// the two variables. When the player's data folder is chosen it is created if missing, so that
-// the first save has a place to go.
+// the two variables. Nothing is created here: the first save makes the player's data folder.
 std::filesystem::path saveDirectoryFor(const std::filesystem::path& programDir);
 
 }  // namespace velmora::ui

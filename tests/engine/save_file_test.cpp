@@ -146,6 +146,23 @@ TEST_F(SaveTest, WritesTheKnownStateByteForByte) {
   EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"Game.dt"});  // no temporary file left
 }
 
+// The player's data folder is made by the first save, parents included, and never by a load.
+TEST_F(SaveTest, TheFirstSaveMakesThePlayersDataFolder) {
+  f.game.saveDirectory = dir.path() / "data" / "velmora";
+  f.game.makeSaveDirectory = true;
+  f.s.turnStart = true;
+  loadGame(f.game);
+  EXPECT_FALSE(fs::exists(dir.path() / "data"));
+  ASSERT_TRUE(saveGame(f.game));
+  EXPECT_TRUE(fs::is_regular_file(dir.path() / "data" / "velmora" / "Game.dt"));
+  // The program's own folder is never made: a missing one is the save's failure to report.
+  f.port.clear();
+  f.game.saveDirectory = dir.path() / "gone";
+  f.game.makeSaveDirectory = false;
+  EXPECT_FALSE(saveGame(f.game));
+  EXPECT_FALSE(fs::exists(dir.path() / "gone"));
+}
+
 TEST_F(SaveTest, SavingThenLoadingKeepsEveryField) {
   GameState& s = f.s;
   s.year = 12;

@@ -9,6 +9,13 @@
 
 namespace velmora::test {
 
+namespace {
+
+// The button of 防御, the tactic a defending player can always afford.
+constexpr int kDefenceButton = tacticNumber(TacticKind::Defence) - 1;
+
+}  // namespace
+
 double ScriptedRandom::next() {
   if (values_.empty()) throw std::logic_error("the script has no more random numbers");
   double v = values_.front();
@@ -87,14 +94,14 @@ void RecordingPort::openBattleWindow() {
   startBattle(*game);
   bool accepted = false;
   while (!accepted) {
-    int k = 4;
+    int k = kDefenceButton;
     if (!tacticButtons.empty()) {
       k = tacticButtons.front();
       tacticButtons.pop_front();
     }
     tacticsTried.push_back(k);
     accepted = setPlayerTactic(*game, k);
-    if (!accepted && k == 4 && tacticButtons.empty()) {
+    if (!accepted && k == kDefenceButton && tacticButtons.empty()) {
       throw std::logic_error("防御 refused: the battle cannot go on");
     }
   }

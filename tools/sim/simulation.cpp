@@ -119,7 +119,7 @@ void SimPort::openBattleWindow() {
   startBattle(*game_);
   // 防御 costs nothing, so the defending player can always take it; an attacking player is
   // never asked to pay.
-  setPlayerTactic(*game_, kTacticCount - 1);
+  setPlayerTactic(*game_, tacticNumber(TacticKind::Defence) - 1);
   playRoundsToTheEnd(*game_);
 }
 

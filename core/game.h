@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/battle_state.h"
+#include "core/course.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "core/ui_port.h"
@@ -19,6 +20,7 @@ struct Game {
   UiPort& ui;
   RandomSource& rng;
   BattleState battle;
+  Course course;  // since the game was started or loaded
 
   // Main-window state that is not saved.
   Panel currentPanel = Panel::Message;

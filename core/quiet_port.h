@@ -43,6 +43,9 @@ class QuietPort : public UiPort {
                        const std::function<void()>& onOk) override {
     onOk();
   }
+  void seasonBegins(const std::string&) override {}
+  void gameLoaded(const std::string&) override {}
+  void showCourse(const Course&) override {}
   void terminate() override { terminated = true; }
 
   // What the turn cycle asked of the timers, so that a driver can tick them.

@@ -1,5 +1,6 @@
 #include "core/scenario.h"
 
+#include "core/course.h"
 #include "core/market.h"
 #include "core/messages.h"
 #include "core/province_check.h"
@@ -40,6 +41,8 @@ void newGame(Game& g) {
   setNation(s, 8, "浅井", "普通", "普通", "突撃");
   setNation(s, 9, "朝倉", "普通", "普通", "通常");
   setNation(s, 10, "足利", "内政", "慎重", "通常");
+  g.course.clear();
+  recordSeasonStart(g);
 
   checkAllProvinces(g);
   drawMarketPrices(g);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/course.h"
 #include "core/game_state.h"
 
 namespace velmora {
@@ -89,6 +90,13 @@ class UiPort {
   // Event window: lists the lines modally; its OK runs onOk and then closes the window.
   virtual void showEventWindow(const std::vector<std::string>& lines,
                                const std::function<void()>& onOk) = 0;
+
+  // The record of the game: a season begins (its caption); a saved game was loaded (from
+  // where), just before it replaces the running one; at unification, the course of the whole
+  // game as a modal chart, which returns when closed.
+  virtual void seasonBegins(const std::string& caption) = 0;
+  virtual void gameLoaded(const std::string& path) = 0;
+  virtual void showCourse(const Course& course) = 0;
 
   // Ends the program; nothing of the game runs after it.
   virtual void terminate() = 0;

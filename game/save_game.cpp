@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "core/course.h"
 #include "core/market.h"
 #include "core/messages.h"
 #include "core/panels.h"
@@ -54,6 +55,7 @@ void loadGame(Game& g) {
         g, "ロードできませんでした。\n" + loaded.error.describe() + "\nゲームはそのまま続きます。");
     return;
   }
+  g.ui.gameLoaded(saveFilePath(g).string());
   restoreGame(g, std::move(*loaded.value));
   showBox(g, "ロードしました");
 }
@@ -62,6 +64,8 @@ void restoreGame(Game& g, GameState loaded) {
   g.state = std::move(loaded);
   g.state.orderPosition = 1;
   g.currentPanel = Panel::Message;
+  g.course.clear();
+  recordSeasonStart(g);
   checkAllProvinces(g);
   showMarketPrices(g);
   showLine1(g, turnCaption(g.state) + "です");

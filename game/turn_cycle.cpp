@@ -1,6 +1,7 @@
 #include "game/turn_cycle.h"
 
 #include "ai/computer_turn.h"
+#include "core/course.h"
 #include "core/events.h"
 #include "core/market.h"
 #include "core/messages.h"
@@ -103,6 +104,7 @@ void advanceSeason(Game& g) {
     s.season += 1;
   }
   g.ui.setCaption(turnCaption(s));
+  recordSeasonStart(g);
   g.ui.setOkLabelVisible(true);
   if (s.season == 3) {
     harvest(s);
@@ -115,6 +117,7 @@ void advanceSeason(Game& g) {
     if (s.provinces[p].lord != first) return;
   }
   showLine1(g, first + "が統一しました");
+  g.ui.showCourse(g.course);
   endGame(g);
 }
 

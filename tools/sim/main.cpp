@@ -8,7 +8,7 @@ namespace {
 
 const char* const kUsage =
     "usage: velmora-sim [--games N] [--seed S] [--max-years Y] [--log]\n"
-    "                   [--load FILE] [--turns T] [--save FILE]\n"
+    "                   [--load FILE] [--turns T] [--save FILE] [--course FILE]\n"
     "  --games N      games to play (default 1)\n"
     "  --seed S       seed of the run; game i is seeded from S and i (default 1)\n"
     "  --max-years Y  years a game may last before it counts as reaching the cap (default 200)\n"
@@ -20,6 +20,9 @@ const char* const kUsage =
     "                 ends); the year cap then does not apply. --turns 0 plays nothing\n"
     "  --save FILE    write the game as it stands at the end, in the Game.dt format (needs\n"
     "                 --games 1). --load A --turns 0 --save B copies A byte for byte\n"
+    "  --course FILE  write how many provinces each house held at every season start, as\n"
+    "                 CSV (UTF-8): year, season 1 to 4, then one column per house (needs\n"
+    "                 --games 1)\n"
     "The computer plays every province: a loaded game's player house becomes \"*\" just\n"
     "before the first turn played.\n"
     "The same seed gives the same output on the same build. The one exception is the last\n"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <fstream>
 #include <limits>
 #include <numeric>
 #include <optional>
@@ -81,12 +82,15 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
         return false;
       }
       options.turns = static_cast<int>(n);
-    } else if (arg == "--load" || arg == "--save") {
+    } else if (arg == "--load" || arg == "--save" || arg == "--course") {
       if (i + 1 >= args.size() || args[i + 1].empty()) {
         error = arg + " needs a file name";
         return false;
       }
-      (arg == "--load" ? options.loadFile : options.saveFile) = args[++i];
+      std::string& file = arg == "--load"   ? options.loadFile
+                          : arg == "--save" ? options.saveFile
+                                            : options.courseFile;
+      file = args[++i];
     } else if (arg == "--log") {
       options.log = true;
     } else if (arg == "--help" || arg == "-h") {
@@ -98,6 +102,10 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
   }
   if (!options.saveFile.empty() && options.games != 1) {
     error = "--save writes one game: use it with --games 1";
+    return false;
+  }
+  if (!options.courseFile.empty() && options.games != 1) {
+    error = "--course writes the course of one game: use it with --games 1";
     return false;
   }
   return true;
@@ -172,6 +180,17 @@ std::uint64_t gameSeed(std::uint64_t s, int i) {
   return z ^ (z >> 31);
 }
 
+void writeCourse(const Game& g, std::ostream& out) {
+  out << "year,season";
+  for (int n = 1; n <= kNationCount; ++n) out << ',' << g.state.nations[n].name;
+  out << '\n';
+  for (const SeasonStanding& standing : g.course) {
+    out << standing.year << ',' << standing.season;
+    for (int n = 1; n <= kNationCount; ++n) out << ',' << standing.provinces[n];
+    out << '\n';
+  }
+}
+
 int runSimulation(const Options& options, std::ostream& out, std::ostream& err) {
   std::optional<GameState> loaded;
   if (!options.loadFile.empty()) {
@@ -207,6 +226,15 @@ int runSimulation(const Options& options, std::ostream& out, std::ostream& err) 
     results.push_back(playGame(game, limits));
     busy += std::clock() - start;
     last = game.state;
+    if (!options.courseFile.empty()) {
+      std::ofstream course(options.courseFile, std::ios::binary | std::ios::trunc);
+      writeCourse(game, course);
+      course.close();
+      if (!course) {
+        err << "velmora-sim: cannot write " << options.courseFile << "\n";
+        return 1;
+      }
+    }
   }
   if (!options.saveFile.empty() && last) {
     if (auto error = writeSaveFile(*last, options.saveFile)) {

@@ -18,9 +18,10 @@ struct Options {
   int maxYears = 200;
   bool log = false;
   bool help = false;
-  std::string loadFile;  // start every game from this saved game instead of a new one
-  int turns = -1;        // whole turns to play (the year cap then does not apply); -1: no limit
-  std::string saveFile;  // write the game as it stands at the end here (one game only)
+  std::string loadFile;    // start every game from this saved game instead of a new one
+  int turns = -1;          // whole turns to play (the year cap then does not apply); -1: no limit
+  std::string saveFile;    // write the game as it stands at the end here (one game only)
+  std::string courseFile;  // write the houses' province counts of every season here (one game)
 };
 
 // Parses the arguments after the program name; false with a message in error when they are
@@ -75,6 +76,10 @@ GameResult playGame(Game& g, const PlayLimits& limits);
 
 // The seed of game number i (0-based) of a run started with seed s.
 std::uint64_t gameSeed(std::uint64_t s, int i);
+
+// The course of the game as CSV: a header with the house names, then one row per season
+// start with the year, the season (1 to 4) and each house's provinces.
+void writeCourse(const Game& g, std::ostream& out);
 
 // Runs the whole simulation the options describe and prints the log (if asked) and the
 // summary to out. A game to load is read first: when it cannot be, the reason goes to err and

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "core/game_state.h"
+
+namespace velmora {
+
+struct Game;
+
+// How many provinces each house holds as one season begins.
+struct SeasonStanding {
+  std::int32_t year = 0;
+  std::int32_t season = 0;
+  std::array<std::int32_t, kNationCount + 1> provinces{};  // by house number; [0] unused
+};
+
+// The course of the game since it was started or loaded, one standing per season start. It
+// is for the player to look back on and is not saved: a loaded game starts a new one.
+using Course = std::vector<SeasonStanding>;
+
+// The standing of the houses in s as it is now.
+SeasonStanding standingOf(const GameState& s);
+
+// A season begins (a new game, a loaded one, or the next season): its standing joins the
+// course and the screen hears of it, so that its record can carry a heading.
+void recordSeasonStart(Game& g);
+
+}  // namespace velmora

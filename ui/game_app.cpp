@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QMenuBar>
 #include <QWindow>
 
 #include "core/scenario.h"
 #include "ui/main_keys.h"
 #include "ui/main_window.h"
 #include "ui/nation_window.h"
+#include "ui/record_menu.h"
 #include "ui/save_location.h"
 #include "ui/settings_dialog.h"
 
@@ -80,6 +82,9 @@ void GameApp::openMainWindow() {
   form_->openNationWindow = [this] { openNationWindow(); };
   form_->openNationWindowModal = [this] { openNationWindowModal(); };
   port_.attach(form_.get());
+  // The last menu of the bar, after ヘルプ.
+  record_ = new RecordMenu(game_, port_, form_.get());
+  form_->menuBar()->addMenu(record_);
   keys_ = std::make_unique<MainKeys>(game_, gate_, form_.get());
   qApp->installEventFilter(keys_.get());
   form_->show();

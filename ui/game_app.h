@@ -8,6 +8,7 @@
 #include "core/random.h"
 #include "ui/engine_gate.h"
 #include "ui/qt_port.h"
+#include "ui/record_menu.h"
 #include "ui/settings_dialog.h"
 
 namespace velmora::ui {
@@ -29,6 +30,7 @@ class GameApp : public QObject {
   EngineGate& gate() { return gate_; }
   MainWindow* mainWindow() const { return form_.get(); }
   SettingsDialog* settingsDialog() const { return settings_; }
+  RecordMenu* recordMenu() const { return record_; }
 
   // Opens the settings dialog, or raises it when it is open.
   void openSettings();
@@ -49,6 +51,7 @@ class GameApp : public QObject {
   std::unique_ptr<MainKeys> keys_;
   QPointer<SettingsDialog> settings_;
   QPointer<QDialog> nation_;
+  QPointer<RecordMenu> record_;
 };
 
 }  // namespace velmora::ui

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "ui/battle_window.h"
+#include "ui/course_window.h"
 #include "ui/event_window.h"
 #include "ui/home_page.h"
 #include "ui/main_window.h"
@@ -84,6 +85,7 @@ void QtPort::openHomePage() {
 
 void QtPort::line(int n, const std::string& text, double holdSeconds) {
   if (terminated_ || !form_) return;
+  history_.add(text);
   form_->writeLine(n, qs(text));
   showAndHold(form_, holdSeconds);
 }
@@ -92,7 +94,10 @@ void QtPort::showLine1(const std::string& text, double holdSeconds) { line(1, te
 void QtPort::showLine2(const std::string& text, double holdSeconds) { line(2, text, holdSeconds); }
 void QtPort::showLine3(const std::string& text, double holdSeconds) { line(3, text, holdSeconds); }
 
-BoxResult QtPort::messageBox(const MessageBoxRequest& request) { return ask(request); }
+BoxResult QtPort::messageBox(const MessageBoxRequest& request) {
+  if (!terminated_) history_.add(request.text);
+  return ask(request);
+}
 
 void QtPort::setCaption(const std::string& caption) {
   if (form_) form_->setWindowTitle(qs(caption));
@@ -213,8 +218,29 @@ void QtPort::closeBattleWindow() {
 void QtPort::showEventWindow(const std::vector<std::string>& lines,
                              const std::function<void()>& onOk) {
   if (terminated_) return;
+  for (const auto& line : lines) history_.add(line);
   EventWindow window(lines, onOk, boxParent());
   window.exec();
+}
+
+void QtPort::seasonBegins(const std::string& caption) { history_.addHeading(caption); }
+
+void QtPort::gameLoaded(const std::string& path) {
+  history_.clear();
+  history_.add("ロードしたファイル: " + path);
+}
+
+void QtPort::showCourse(const Course& course) {
+  if (terminated_) return;
+  CourseWindow window(houseNames(), course, boxParent());
+  window.exec();
+}
+
+QStringList QtPort::houseNames() const {
+  QStringList names;
+  if (game_ == nullptr) return names;
+  for (int n = 1; n <= kNationCount; ++n) names.append(qs(game_->state.nations[n].name));
+  return names;
 }
 
 void QtPort::terminate() {

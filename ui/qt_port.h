@@ -7,6 +7,7 @@
 
 #include "core/game.h"
 #include "core/ui_port.h"
+#include "ui/history.h"
 
 class QWidget;
 
@@ -72,14 +73,23 @@ class QtPort : public UiPort {
   void closeBattleWindow() override;
   void showEventWindow(const std::vector<std::string>& lines,
                        const std::function<void()>& onOk) override;
+  void seasonBegins(const std::string& caption) override;
+  void gameLoaded(const std::string& path) override;
+  void showCourse(const Course& course) override;
   void terminate() override;
 
   bool terminated() const { return terminated_; }
+
+  // Every text shown since the game was started or loaded.
+  History& history() { return history_; }
+  // The house names in house order, as the chart's legend gives them.
+  QStringList houseNames() const;
 
  private:
   void line(int n, const std::string& text, double holdSeconds);
   QWidget* boxParent() const;
 
+  History history_;
   QPointer<MainWindow> form_;
   Game* game_ = nullptr;
   QPointer<QWidget> battle_;

@@ -185,8 +185,8 @@ TEST_F(UiTest, MenuBarWhenTheWindowOpens) {
   for (QAction* a : top) captions << a->text();
   EXPECT_EQ(captions,
             QStringList({u8("セーブ/ロード(&A)"), u8("委任/委任解除(&B)"), u8("国家情報(&N)"),
-                         u8("国情報(&C)"), u8("変更(&F)"), u8("ヘルプ(&H)")}));
-  ASSERT_EQ(top.size(), 6);
+                         u8("国情報(&C)"), u8("変更(&F)"), u8("ヘルプ(&H)"), u8("記録(&R)")}));
+  ASSERT_EQ(top.size(), 7);
   EXPECT_EQ(top[2]->menu(), nullptr);  // 国家情報 acts when chosen
 
   const auto items = [&](int entry) {
@@ -205,7 +205,8 @@ TEST_F(UiTest, MenuBarWhenTheWindowOpens) {
             QStringList({u8("作者ホームページ(&P)"), u8("国情報(&K) -"), u8("国家情報(&M) -"),
                          u8("ボタンについて(&U) -"), u8("数値入力(&F) -")}));
   EXPECT_FALSE(top[1]->isEnabled());
-  for (int entry : {0, 2, 3, 4, 5}) EXPECT_TRUE(top[entry]->isEnabled()) << entry;
+  EXPECT_EQ(items(6), QStringList({u8("履歴(&H)"), u8("勢力推移(&G)")}));
+  for (int entry : {0, 2, 3, 4, 5, 6}) EXPECT_TRUE(top[entry]->isEnabled()) << entry;
   for (const char* panel : {"PicPic", "Picture2", "Picture3", "picCur"}) {
     EXPECT_TRUE(control<QWidget>(panel)->isVisible()) << panel;
   }

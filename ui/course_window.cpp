@@ -1,0 +1,185 @@
+#include "ui/course_window.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QImage>
+#include <QLegend>
+#include <QLineSeries>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <QtMath>
+#include <algorithm>
+#include <array>
+
+namespace velmora::ui {
+
+namespace {
+
+// The map's province colours, deepened so that a line reads on white; the two greens (三河,
+// 越前) and the two yellows (尾張, 伊勢) are pulled apart in lightness (at least 27 apart in
+// CIE L*a*b*, where 10 is a plain difference).
+constexpr std::array<QRgb, 10> kHouseColours = {
+    0xe6ab02,  // 織田, 尾張 #f2c14e
+    0x1b7837,  // 徳川, 三河 #9bd17a
+    0x01a3a4,  // 今川, 遠江 #7fc8c2
+    0x6a3d9a,  // 武田, 信濃 #b7a4d6
+    0xe31a1c,  // 斉藤, 美濃 #f29e8e
+    0x9a9a00,  // 北畠, 伊勢 #e6d98a
+    0x1f78b4,  // 六角, 南近江 #8fb6e8
+    0xe7298a,  // 浅井, 北近江 #d9a3c4
+    0x66bd63,  // 朝倉, 越前 #a8d8a0
+    0xa6561a,  // 足利, 京 #e8b07a
+};
+
+constexpr int kMarkerSize = 9;
+
+QPolygonF regularPolygon(int corners, double radius, double turn, QPointF centre) {
+  QPolygonF polygon;
+  for (int i = 0; i < corners; ++i) {
+    const double angle = turn + 2 * M_PI * i / corners;
+    polygon << centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
+  }
+  return polygon;
+}
+
+// One shape a house: circle, square, triangles up and down, diamond, pentagon, hexagon,
+// star, cross and plus.
+QImage markerImage(int house, const QColor& colour) {
+  const int size = kMarkerSize * 4;  // drawn large, scaled down by the chart
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(colour.darker(130), size / 12.0));
+  painter.setBrush(colour);
+  const QPointF c(size / 2.0, size / 2.0);
+  const double r = size / 2.0 - size / 10.0;
+  const double up = -M_PI / 2;
+  switch (house) {
+    case 1:
+      painter.drawEllipse(c, r, r);
+      break;
+    case 2:
+      painter.drawRect(QRectF(c.x() - r * 0.85, c.y() - r * 0.85, r * 1.7, r * 1.7));
+      break;
+    case 3:
+      painter.drawPolygon(regularPolygon(3, r, up, c + QPointF(0, r * 0.15)));
+      break;
+    case 4:
+      painter.drawPolygon(regularPolygon(3, r, -up, c - QPointF(0, r * 0.15)));
+      break;
+    case 5:
+      painter.drawPolygon(regularPolygon(4, r, up, c));
+      break;
+    case 6:
+      painter.drawPolygon(regularPolygon(5, r, up, c));
+      break;
+    case 7:
+      painter.drawPolygon(regularPolygon(6, r, 0, c));
+      break;
+    case 8: {
+      QPolygonF star;
+      for (int i = 0; i < 10; ++i) {
+        const double radius = i % 2 == 0 ? r : r * 0.45;
+        const double angle = up + M_PI * i / 5;
+        star << c + QPointF(radius * std::cos(angle), radius * std::sin(angle));
+      }
+      painter.drawPolygon(star);
+      break;
+    }
+    case 9:
+    case 10: {
+      // A cross (9) or a plus (10) of bars.
+      QPainterPath path;
+      const double w = r * 0.38;
+      path.addRect(QRectF(c.x() - r, c.y() - w, 2 * r, 2 * w));
+      path.addRect(QRectF(c.x() - w, c.y() - r, 2 * w, 2 * r));
+      path = path.simplified();
+      if (house == 9) {
+        QTransform turn;
+        turn.translate(c.x(), c.y());
+        turn.rotate(45);
+        turn.translate(-c.x(), -c.y());
+        path = turn.map(path);
+      }
+      painter.drawPath(path);
+      break;
+    }
+  }
+  return image;
+}
+
+// Years from the start: the spring of year 1 is at 1, each season a quarter further.
+double yearPosition(const SeasonStanding& standing) {
+  return standing.year + (standing.season - 1) / 4.0;
+}
+
+}  // namespace
+
+QColor houseColour(int house) {
+  return QColor::fromRgb(kHouseColours[static_cast<size_t>(std::clamp(house, 1, 10) - 1)]);
+}
+
+CourseWindow::CourseWindow(const QStringList& houseNames, const Course& course, QWidget* parent)
+    : QDialog(parent) {
+  setObjectName(QStringLiteral("frmCourse"));
+  setWindowTitle(QString::fromUtf8("勢力推移"));
+  view_ = new QChartView(new QChart, this);
+  view_->setObjectName(QStringLiteral("chtCourse"));
+  view_->setRenderHint(QPainter::Antialiasing);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(view_);
+  resize(760, 480);
+  setCourse(houseNames, course);
+}
+
+QChart* CourseWindow::chart() const { return view_->chart(); }
+
+void CourseWindow::setCourse(const QStringList& houseNames, const Course& course) {
+  QChart* chart = view_->chart();
+  chart->removeAllSeries();
+  for (QAbstractAxis* axis : chart->axes()) {
+    chart->removeAxis(axis);
+    delete axis;
+  }
+
+  auto* years = new QValueAxis;
+  years->setTitleText(QString::fromUtf8("年"));
+  years->setLabelFormat(QStringLiteral("%d"));
+  const double first = course.empty() ? 1 : yearPosition(course.front());
+  const double last = course.empty() ? 1 : yearPosition(course.back());
+  years->setRange(std::floor(first), std::max(std::ceil(last), std::floor(first) + 1));
+  years->applyNiceNumbers();
+  auto* provinces = new QValueAxis;
+  provinces->setTitleText(QString::fromUtf8("国数"));
+  provinces->setRange(0, 10);
+  provinces->setTickCount(11);
+  provinces->setLabelFormat(QStringLiteral("%d"));
+  chart->addAxis(years, Qt::AlignBottom);
+  chart->addAxis(provinces, Qt::AlignLeft);
+
+  for (int house = 1; house <= 10; ++house) {
+    auto* series = new QLineSeries;
+    series->setName(house - 1 < houseNames.size() ? houseNames[house - 1] : QString());
+    QPen pen(houseColour(house), 2);
+    series->setPen(pen);
+    series->setLightMarker(markerImage(house, houseColour(house)));
+    series->setMarkerSize(kMarkerSize);
+    QList<QPointF> points;
+    points.reserve(static_cast<qsizetype>(course.size()));
+    for (const SeasonStanding& standing : course) {
+      points.append(QPointF(yearPosition(standing), standing.provinces[house]));
+    }
+    series->replace(points);
+    chart->addSeries(series);
+    series->attachAxis(years);
+    series->attachAxis(provinces);
+  }
+  chart->legend()->setAlignment(Qt::AlignRight);
+  chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+}
+
+}  // namespace velmora::ui

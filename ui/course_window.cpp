@@ -149,10 +149,20 @@ void CourseWindow::setCourse(const QStringList& houseNames, const Course& course
   auto* years = new QValueAxis;
   years->setTitleText(QString::fromUtf8("年"));
   years->setLabelFormat(QStringLiteral("%d"));
-  const double first = course.empty() ? 1 : yearPosition(course.front());
-  const double last = course.empty() ? 1 : yearPosition(course.back());
-  years->setRange(std::floor(first), std::max(std::ceil(last), std::floor(first) + 1));
-  years->applyNiceNumbers();
+  const double first = std::floor(course.empty() ? 1 : yearPosition(course.front()));
+  const double last = course.empty() ? first : yearPosition(course.back());
+  years->setRange(first, std::max(std::ceil(last), first + 1));
+  // Whole years only, at most about ten of them labelled.
+  double step = 1;
+  for (double base = 1; (years->max() - years->min()) / step > 10; base *= 10) {
+    for (double factor : {1.0, 2.0, 5.0}) {
+      step = base * factor;
+      if ((years->max() - years->min()) / step <= 10) break;
+    }
+  }
+  years->setTickType(QValueAxis::TicksDynamic);
+  years->setTickAnchor(first);
+  years->setTickInterval(step);
   auto* provinces = new QValueAxis;
   provinces->setTitleText(QString::fromUtf8("国数"));
   provinces->setRange(0, 10);
@@ -174,6 +184,15 @@ void CourseWindow::setCourse(const QStringList& houseNames, const Course& course
       points.append(QPointF(yearPosition(standing), standing.provinces[house]));
     }
     series->replace(points);
+    // A marker where the house's count changes (and at both ends), not at every season: a long
+    // game has hundreds of seasons, and a marker at each would hide the line.
+    QHash<int, QHash<QXYSeries::PointConfiguration, QVariant>> hidden;
+    for (qsizetype i = 1; i + 1 < points.size(); ++i) {
+      if (points[i].y() == points[i - 1].y()) {
+        hidden[static_cast<int>(i)][QXYSeries::PointConfiguration::Visibility] = false;
+      }
+    }
+    series->setPointsConfiguration(hidden);
     chart->addSeries(series);
     series->attachAxis(years);
     series->attachAxis(provinces);

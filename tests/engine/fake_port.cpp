@@ -134,6 +134,7 @@ void RecordingPort::clear() {
   holds.clear();
   redraws.clear();
   events.clear();
+  courses.clear();
 }
 
 Fixture::Fixture(const std::string& playerHouse, std::vector<double> prices) {

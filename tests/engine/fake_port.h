@@ -68,6 +68,7 @@ class RecordingPort : public QuietPort {
   void refreshBattle() override { battleRefreshes += battleWindowOpen ? 1 : 0; }
   void closeBattleWindow() override;
   void bringMainWindowToFront() override { mainWindowFronted += 1; }
+  void showCourse(const Course& course) override { courses.push_back({course, boxes.size()}); }
 
   // Answers for the next boxes, in order.
   void answer(BoxResult r) { answers.push_back(r); }
@@ -96,6 +97,8 @@ class RecordingPort : public QuietPort {
   std::vector<std::string> delegationLines;
   int delegationSelected = -1;
   std::vector<std::vector<std::string>> events;
+  // Each chart of the course shown, with the number of boxes shown before it.
+  std::vector<std::pair<Course, size_t>> courses;
 
   // The battle window: the game it plays, the tactic buttons to press in order, and what
   // happened in it.

@@ -216,6 +216,13 @@ TEST(TurnCycle, UnificationIsTestedOnlyWhenASeasonBegins) {
   ASSERT_FALSE(f.port.boxes.empty());
   EXPECT_EQ(f.port.boxes.back().text, "終了です");
   EXPECT_EQ(f.port.boxes.back().caption, "Velmora");
+  // The chart of the whole game comes between the line and the box, ending with the winner's
+  // ten provinces at the season that began.
+  ASSERT_EQ(f.port.courses.size(), 1u);
+  EXPECT_EQ(f.port.courses[0].second, f.port.boxes.size() - 1);
+  const SeasonStanding& last = f.port.courses[0].first.back();
+  EXPECT_EQ(last.provinces[4], 10);
+  EXPECT_EQ(last.season, f.s.season);
 
   // Nothing of the game runs after the end.
   const auto lines = f.port.lines.size();

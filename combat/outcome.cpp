@@ -71,7 +71,13 @@ void settleBattle(Game& g, bool won) {
 
   checkProvince(g, b.attacker);
   checkProvince(g, b.target);
-  completeOrder(g);
+  // The player's own attack: the order's province is the attacker, just checked, and each
+  // limit box is shown once.
+  if (s.currentProvince == b.attacker && !isComputerPlayed(s, b.attacker)) {
+    completeCheckedOrder(g);
+  } else {
+    completeOrder(g);
+  }
 }
 
 }  // namespace velmora

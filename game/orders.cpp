@@ -131,8 +131,11 @@ void selectOrder(Game& g, CommandKind kind) {
 }
 
 void confirmOrder(Game& g) {
+  const bool completedBefore = g.state.orderCompleted;
   if (carryOut(g, g.state.selectedCommand, g.state.currentProvince)) {
-    completeOrder(g);
+    // An attack's settlement has completed the order already; a second completion would
+    // check the province, and show its limit boxes, once more.
+    if (completedBefore || !g.state.orderCompleted) completeOrder(g);
   } else {
     backToOrderPanel(g);
   }

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ai/computer_turn.h"
 #include "combat/attack.h"
 #include "engine/fake_port.h"
+#include "game/orders.h"
 
 namespace velmora::test {
 namespace {
@@ -114,6 +117,23 @@ TEST(Attack, AConfirmedAttackIsFoughtInTheWindowAndSettled) {
   EXPECT_TRUE(f.port.linesOf(2).empty());
   // The rest stayed at home; the sent ones are lost or moved into 美濃.
   EXPECT_EQ(f.s.provinces[1].troops, 20);
+}
+
+// The settlement checks the attacker and completes the order; the limit box comes once.
+TEST(Attack, AfterThePlayersAttackEachLimitBoxIsShownOnce) {
+  AttackFixture f;
+  f.s.currentProvince = 1;
+  f.s.provinces[1].morale = 1200;
+  ASSERT_TRUE(prepareAttack(f.game, 1));
+  f.s.selectedCommand = CommandKind::Attack;
+  f.type("10", "10", "10");
+  for (int i = 0; i < 100; ++i) f.rng.push(0.5);
+  f.port.clear();
+  confirmOrder(f.game);
+  const auto boxes = f.port.boxTexts();
+  EXPECT_EQ(std::count(boxes.begin(), boxes.end(), "MAXエラー民度 1199:999"), 1);
+  EXPECT_TRUE(f.s.orderCompleted);
+  EXPECT_EQ(f.port.panel, Panel::Message);
 }
 
 TEST(Attack, AComputerAttackOnThePlayerOpensTheWindowAndStopsTheTurn) {

@@ -144,6 +144,7 @@ TEST(Attack, AComputerAttackOnThePlayerOpensTheWindowAndStopsTheTurn) {
   a.food = 100;
   a.gold = 100;
   for (int p : {4, 7, 8}) f.s.provinces[p].lord = "斉藤";
+  f.s.provinces[10].lord = "織田";  // a province left: the house does not fall
   f.port.tacticButtons = {0};
   for (int i = 0; i < 100; ++i) f.rng.push(0.5);
   f.port.clear();

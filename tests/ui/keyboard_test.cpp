@@ -204,6 +204,42 @@ TEST_F(KeyboardTest, ComputerAttackDefendedAfterARefusedTactic) {
   EXPECT_FALSE(s.autoAdvanceReady);
 }
 
+// 美濃 takes 尾張, the player's only province: once the battle window has gone, one box says
+// that the house has fallen.
+TEST_F(KeyboardTest, TheFallOfThePlayersHouseIsToldAfterTheBattleWindow) {
+  startKeyboardGame();
+  // Whether a battle window was on the screen at each box.
+  auto battleWindowShown = std::make_shared<std::vector<bool>>();
+  app->port().setBoxHandler([this, battleWindowShown](QWidget*, const MessageBoxRequest& box) {
+    boxes.push_back(box);
+    bool shown = false;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      shown = shown || (qobject_cast<BattleWindow*>(w) && w->isVisible());
+    }
+    battleWindowShown->push_back(shown);
+    return BoxResult::Ok;
+  });
+  GameState& s = game().state;
+  for (int p : {4, 7, 8}) s.provinces[p].lord = "斉藤";  // 尾張 is 美濃's only enemy
+  Province& mino = s.provinces[5];
+  mino.troops = 900;
+  mino.food = 999;
+  mino.gold = 999;
+  s.provinces[1].troops = 1;
+
+  BattleDriver battles({Qt::Key_5});
+  app->gate().runPlayer([this] { attackNeighbour(game(), 5); });
+
+  EXPECT_EQ(battles.windowsSeen(), 1);
+  EXPECT_EQ(s.provinces[1].lord, "斉藤");
+  const std::string fell = "織田家は滅亡しました。以後は観戦となります";
+  const auto texts = boxTexts();
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), fell), 1);
+  ASSERT_FALSE(texts.empty());
+  EXPECT_EQ(texts.back(), fell);
+  EXPECT_FALSE(battleWindowShown->back());
+}
+
 TEST_F(KeyboardTest, TargetAndAmountCursors) {
   startKeyboardGame();
   game().state.provinces[1].troops = 20;

@@ -335,13 +335,11 @@ TEST(TurnCycle, ThePromptAfterAPressFollowsEnterAdvanceAndAlwaysShowsAtTurnEnd) 
 TEST(TurnCycle, ThePromptShowsWhenOnlyThePlayerCanPress) {
   ComputerGame g;
   g.s.enterAdvance = false;
-  g.s.autoAdvanceReady = false;  // as a computer attack on the player leaves it
-  pressOk(g.game);
-  EXPECT_FALSE(g.s.autoAdvanceReady);
-  EXPECT_TRUE(g.port.okLabelVisible);
-  g.s.autoAdvanceReady = true;
-  pressOk(g.game);
-  EXPECT_FALSE(g.port.okLabelVisible);
+  for (bool ready : {false, true}) {
+    g.s.autoAdvanceReady = ready;  // false as a computer attack on the player leaves it
+    pressOk(g.game);
+    EXPECT_EQ(g.port.okLabelVisible, !ready) << ready;
+  }
 }
 
 TEST(TurnCycle, EveryLineIsHeldForTheChosenTime) {

@@ -1,6 +1,7 @@
 #include "combat/outcome.h"
 
 #include "combat/battle.h"
+#include "core/messages.h"
 #include "core/numeric.h"
 #include "core/panels.h"
 #include "core/province_check.h"
@@ -14,13 +15,29 @@ std::int32_t charged(std::int32_t stock, std::int32_t percent, std::int32_t troo
   return roundHalfEven(stock - percent * static_cast<double>(troops) / 100.0);
 }
 
+// True when the player's house held the conquered province and now holds none. "*" is no
+// house: the player only watches.
+bool playerHouseFell(const GameState& s, const std::string& formerLord) {
+  if (formerLord != s.playerHouse || s.playerHouse == "*") return false;
+  for (int p = 1; p <= kProvinceCount; ++p) {
+    if (s.provinces[p].lord == s.playerHouse) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void endBattle(Game& g, bool won) {
+  const std::string formerLord = g.state.provinces[g.battle.target].lord;
   settleBattle(g, won);
   g.battle.battleOver = true;
   g.ui.closeBattleWindow();
   g.ui.bringMainWindowToFront();
+  // Said once the battle window has gone; the game goes on with every province played by the
+  // computer.
+  if (won && playerHouseFell(g.state, formerLord)) {
+    showBox(g, g.state.playerHouse + "家は滅亡しました。以後は観戦となります");
+  }
 }
 
 void settleBattle(Game& g, bool won) {
@@ -71,7 +88,13 @@ void settleBattle(Game& g, bool won) {
 
   checkProvince(g, b.attacker);
   checkProvince(g, b.target);
-  completeOrder(g);
+  // The player's own attack: the order's province is the attacker, just checked, and each
+  // limit box is shown once.
+  if (s.currentProvince == b.attacker && !isComputerPlayed(s, b.attacker)) {
+    completeCheckedOrder(g);
+  } else {
+    completeOrder(g);
+  }
 }
 
 }  // namespace velmora

@@ -17,7 +17,7 @@ bool SellFood(Game& g, int p) {
   const std::int32_t amount = *typed;
   // A negative sale would buy food through the back door and could leave gold below 0.
   if (amount < 0) {
-    showBox(g, "整数を入力してください");
+    showBox(g, "0以上の数字を入力してください");
     return false;
   }
 

@@ -22,6 +22,52 @@ bool inInt32(double whole) { return whole >= kInt32Min && whole <= kInt32Max; }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
+// The code point of a three-byte UTF-8 sequence at the start of text, or 0.
+unsigned threeByteCode(std::string_view text) {
+  if (text.size() < 3) return 0;
+  const auto b0 = static_cast<unsigned char>(text[0]);
+  const auto b1 = static_cast<unsigned char>(text[1]);
+  const auto b2 = static_cast<unsigned char>(text[2]);
+  if ((b0 & 0xF0u) != 0xE0u || (b1 & 0xC0u) != 0x80u || (b2 & 0xC0u) != 0x80u) return 0;
+  return (b0 & 0x0Fu) << 12 | (b1 & 0x3Fu) << 6 | (b2 & 0x3Fu);
+}
+
+// The ASCII a full-width character of a number stands for, or 0.
+char asciiFor(unsigned code) {
+  if (code >= 0xFF10 && code <= 0xFF19) return static_cast<char>('0' + (code - 0xFF10));
+  switch (code) {
+    case 0xFF0B:  // ＋
+      return '+';
+    case 0xFF0D:  // －
+    case 0x2212:  // − (minus sign)
+      return '-';
+    case 0xFF0E:  // ．
+      return '.';
+    case 0x3000:  // ideographic space
+      return ' ';
+    default:
+      return 0;
+  }
+}
+
+// A number typed with a Japanese input method (３０, －５, １２．５) in the ASCII the parser
+// reads, so that the player need not switch the input method off. Every other character is
+// kept as it is, for the parser to refuse.
+std::string asciiNumber(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  while (!text.empty()) {
+    if (const char ascii = asciiFor(threeByteCode(text))) {
+      out += ascii;
+      text.remove_prefix(3);
+    } else {
+      out += text.front();
+      text.remove_prefix(1);
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 // std::nearbyint follows the current rounding mode, which the program never changes from
@@ -49,7 +95,9 @@ std::string formatPrice(double price) {
   return std::string(buf, end);
 }
 
-std::optional<double> parseDecimal(std::string_view text) {
+std::optional<double> parseDecimal(std::string_view typed) {
+  const std::string ascii = asciiNumber(typed);
+  std::string_view text = ascii;
   while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
   bool negative = false;

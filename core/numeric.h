@@ -47,7 +47,8 @@ double roundToSignificant(double x, int digits);
 // no trailing point (0.8999999999999999 -> "0.9", 7.0 -> "7"), whatever the locale.
 std::string formatPrice(double price);
 
-// Reads a decimal number as typed: blanks around it, a sign and a fraction are allowed.
+// Reads a decimal number as typed: blanks around it, a sign and a fraction are allowed, and
+// the full-width forms an input method types (３０, －５, １２．５) count as their ASCII ones.
 // Empty text, letters, exponents, infinities and anything else give nothing.
 std::optional<double> parseDecimal(std::string_view text);
 

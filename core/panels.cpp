@@ -11,6 +11,15 @@ void showOrderPanelFor(Game& g) {
   g.ui.setPanelLabel(PanelLabel::Pic2, g.state.provinces[g.state.currentProvince].name);
 }
 
+void finishOrder(Game& g, bool checkFirst) {
+  g.ui.setPanelLabel(PanelLabel::Pic2, "");
+  g.ui.setPanelLabel(PanelLabel::Pic5, "");
+  if (checkFirst) checkProvince(g, g.state.currentProvince);
+  showPanel(g, Panel::Message);
+  g.ui.setDelegationMenuEnabled(false);
+  g.state.orderCompleted = true;
+}
+
 }  // namespace
 
 void showPanel(Game& g, Panel panel) {
@@ -35,13 +44,8 @@ void showAmountPanel(Game& g) {
       std::to_string(g.state.selectedCommand == CommandKind::SellFood ? p.food : p.gold));
 }
 
-void completeOrder(Game& g) {
-  g.ui.setPanelLabel(PanelLabel::Pic2, "");
-  g.ui.setPanelLabel(PanelLabel::Pic5, "");
-  checkProvince(g, g.state.currentProvince);
-  showPanel(g, Panel::Message);
-  g.ui.setDelegationMenuEnabled(false);
-  g.state.orderCompleted = true;
-}
+void completeOrder(Game& g) { finishOrder(g, true); }
+
+void completeCheckedOrder(Game& g) { finishOrder(g, false); }
 
 }  // namespace velmora

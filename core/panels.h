@@ -12,5 +12,8 @@ void backToOrderPanel(Game& g);
 void showTargetPanel(Game& g);
 void showAmountPanel(Game& g);
 void completeOrder(Game& g);
+// The same for an order whose province has just been checked: its limit boxes are not shown
+// a second time.
+void completeCheckedOrder(Game& g);
 
 }  // namespace velmora

@@ -15,6 +15,10 @@ void reportBelow(Game& g, const char* label, std::int32_t value) {
   if (value < 0) showBox(g, label + std::to_string(value) + ":" + "999");
 }
 
+void redraw(Game& g, int p) {
+  g.ui.redrawProvince(g.state.provinces[p], isPlayerProvince(g.state, p));
+}
+
 }  // namespace
 
 void checkProvince(Game& g, int p) {
@@ -29,11 +33,15 @@ void checkProvince(Game& g, int p) {
   reportAbove(g, "MAXエラー民度 ", pr.morale);
   reportBelow(g, "MINエラー金", pr.gold);
   reportBelow(g, "MINエラー米", pr.food);
-  g.ui.redrawProvince(pr, isPlayerProvince(g.state, p));
+  redraw(g, p);
 }
 
 void checkAllProvinces(Game& g) {
   for (int p = 1; p <= kProvinceCount; ++p) checkProvince(g, p);
+}
+
+void redrawAllProvinces(Game& g) {
+  for (int p = 1; p <= kProvinceCount; ++p) redraw(g, p);
 }
 
 }  // namespace velmora

@@ -11,4 +11,7 @@ void checkProvince(Game& g, int p);
 // The same for provinces 1 to 10, in order.
 void checkAllProvinces(Game& g);
 
+// Redraws the panels of provinces 1 to 10 without the limit check: no box.
+void redrawAllProvinces(Game& g);
+
 }  // namespace velmora

@@ -131,8 +131,12 @@ void selectOrder(Game& g, CommandKind kind) {
 }
 
 void confirmOrder(Game& g) {
+  const bool completedBefore = g.state.orderCompleted;
   if (carryOut(g, g.state.selectedCommand, g.state.currentProvince)) {
-    completeOrder(g);
+    // An attack's settlement completes the order itself; a second completion would check the
+    // province, and show its limit boxes, once more.
+    const bool completedBySettlement = !completedBefore && g.state.orderCompleted;
+    if (!completedBySettlement) completeOrder(g);
   } else {
     backToOrderPanel(g);
   }

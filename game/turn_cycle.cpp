@@ -31,7 +31,10 @@ void pressOk(Game& g) {
   checkAllProvinces(g);
   g.okLock = 0;
   g.ui.cycleOkButton();
-  g.ui.setOkLabelVisible(s.enterAdvance || s.orderPosition > kProvinceCount);
+  // The prompt also shows whenever only the player can press: in auto mode after the player's
+  // order or after the player was attacked the timer waits, and the turn must not look stuck.
+  const bool waitsForPlayer = s.autoAdvance && !s.autoAdvanceReady;
+  g.ui.setOkLabelVisible(s.enterAdvance || waitsForPlayer || s.orderPosition > kProvinceCount);
 }
 
 void playPosition(Game& g, int k) {
@@ -108,6 +111,7 @@ void advanceSeason(Game& g) {
   g.ui.setOkLabelVisible(true);
   if (s.season == 3) {
     harvest(s);
+    redrawAllProvinces(g);  // the new gold and food at once; limits are checked at the next press
     drawMarketPrices(g);
     rollEvent(g);
   }

@@ -54,4 +54,11 @@ QString homePageMissingText() {
       .arg(QLatin1String(kHomePageFile), folders.join(QLatin1Char('\n')));
 }
 
+QString homePageFailedText(const QUrl& url) {
+  const QString where =
+      url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
+  return QString::fromUtf8("ゲームのページを開けませんでした。ブラウザで開いてください:\n%1")
+      .arg(where);
+}
+
 }  // namespace velmora::ui

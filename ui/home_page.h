@@ -25,4 +25,8 @@ QUrl homePageUrl();
 // What the menu item says instead when homePageUrl() is empty: where the page comes from.
 QString homePageMissingText();
 
+// What it says when the desktop could not open the page (no browser or launcher): where the
+// page is, so that the player can open it by hand.
+QString homePageFailedText(const QUrl& url);
+
 }  // namespace velmora::ui

@@ -9,6 +9,7 @@ namespace velmora::ui {
 // The platform's virtual key codes the game's key handlers are written in.
 namespace vk {
 inline constexpr int kEnter = 13;
+inline constexpr int kHome = 36;  // the grey key; keypad 7 with Num Lock off is kNumpad0 + 7
 inline constexpr int kLeft = 37;
 inline constexpr int kUp = 38;
 inline constexpr int kRight = 39;

@@ -85,6 +85,14 @@ bool MainKeys::mainWindowKey(int key, Qt::KeyboardModifiers modifiers) {
   }
   if (!form_ || g_.ended) return true;
 
+  // The grey Home key brings back the map's top left corner, where the message panel and the
+  // order panel stand, however far the map was scrolled away. Elsewhere Home is the lists'
+  // and text boxes' own.
+  if (code == vk::kHome && (g_.currentPanel == Panel::Message || g_.currentPanel == Panel::Order)) {
+    form_->scrollMapHome();
+    return true;
+  }
+
   // 2. The order panel; nothing else is looked at.
   if (g_.currentPanel == Panel::Order) {
     switch (digit) {

@@ -461,6 +461,12 @@ void MainWindow::scrollToProvince(int p) {
   const PanelPlace place = kPanelPlaces[p];
   const int h = scrollValueToShow(place.left, hRange_);
   const int v = scrollValueToShow(place.top, vRange_);
+  scrollMapTo(h, v);
+}
+
+void MainWindow::scrollMapHome() { scrollMapTo(0, 0); }
+
+void MainWindow::scrollMapTo(int h, int v) {
   // Setting a bar to the value it already has changes nothing, as with the game's bars; the
   // offset is written in any case so that the first scroll leaves the starting margin.
   horizontalBar_->setValue(hRange_.maximum < 0 ? -h : h);

@@ -46,6 +46,8 @@ class MainWindow : public QMainWindow {
   // Brings a province's panel into view (3000 twips from the window's top left corner, as far
   // as the scroll bars reach).
   void scrollToProvince(int p);
+  // Scrolls the map back to offset 0, 0 (the Home key).
+  void scrollMapHome();
   void openAllPanels();
   void closeAllPanels();
 
@@ -114,6 +116,7 @@ class MainWindow : public QMainWindow {
   void lockTimerFired();
   void setHorizontal(int value);
   void setVertical(int value);
+  void scrollMapTo(int h, int v);
   QWidget* panelWidget(Panel panel) const;
 
   Game& g_;

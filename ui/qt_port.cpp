@@ -50,7 +50,7 @@ QtPort::QtPort()
         for (QWidget* w : QApplication::topLevelWidgets()) w->close();
         QCoreApplication::exit(0);  // leaves nested event loops as well
       }),
-      urlOpener_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {}
+      urlOpener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {}
 
 void QtPort::attach(MainWindow* form) { form_ = form; }
 
@@ -80,7 +80,8 @@ void QtPort::openHomePage() {
     showInfo(homePageMissingText());
     return;
   }
-  urlOpener_(url);
+  // With no browser or launcher the desktop only writes to stderr, which the player never sees.
+  if (!urlOpener_(url)) showInfo(homePageFailedText(url));
 }
 
 void QtPort::line(int n, const std::string& text, double holdSeconds) {

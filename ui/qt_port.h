@@ -31,8 +31,9 @@ class QtPort : public UiPort {
   void setBoxHandler(BoxHandler handler) { boxHandler_ = std::move(handler); }
   // What ending the program does (by default: close every window, leave every event loop).
   void setTerminateAction(std::function<void()> action) { terminateAction_ = std::move(action); }
-  // How a web address is opened (by default: the desktop's browser).
-  void setUrlOpener(std::function<void(const QUrl&)> opener) { urlOpener_ = std::move(opener); }
+  // How a web address is opened (by default: the desktop's browser); false when it could not
+  // be.
+  void setUrlOpener(std::function<bool(const QUrl&)> opener) { urlOpener_ = std::move(opener); }
 
   // A box of the windows' own (help texts, confirmations): same look, same route.
   BoxResult ask(const MessageBoxRequest& request);
@@ -95,7 +96,7 @@ class QtPort : public UiPort {
   QPointer<QWidget> battle_;
   BoxHandler boxHandler_;
   std::function<void()> terminateAction_;
-  std::function<void(const QUrl&)> urlOpener_;
+  std::function<bool(const QUrl&)> urlOpener_;
   bool terminated_ = false;
 };
 

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ai/computer_turn.h"
 #include "combat/attack.h"
 #include "engine/fake_port.h"
+#include "game/orders.h"
 
 namespace velmora::test {
 namespace {
@@ -116,6 +119,23 @@ TEST(Attack, AConfirmedAttackIsFoughtInTheWindowAndSettled) {
   EXPECT_EQ(f.s.provinces[1].troops, 20);
 }
 
+// The settlement checks the attacker and completes the order; the limit box comes once.
+TEST(Attack, AfterThePlayersAttackEachLimitBoxIsShownOnce) {
+  AttackFixture f;
+  f.s.currentProvince = 1;
+  f.s.provinces[1].morale = 1200;
+  ASSERT_TRUE(prepareAttack(f.game, 1));
+  f.s.selectedCommand = CommandKind::Attack;
+  f.type("10", "10", "10");
+  for (int i = 0; i < 100; ++i) f.rng.push(0.5);
+  f.port.clear();
+  confirmOrder(f.game);
+  const auto boxes = f.port.boxTexts();
+  EXPECT_EQ(std::count(boxes.begin(), boxes.end(), "MAXエラー民度 1199:999"), 1);
+  EXPECT_TRUE(f.s.orderCompleted);
+  EXPECT_EQ(f.port.panel, Panel::Message);
+}
+
 TEST(Attack, AComputerAttackOnThePlayerOpensTheWindowAndStopsTheTurn) {
   Fixture f;
   // 美濃 (斉藤) against 尾張 (織田), the player's only enemy-facing choice for it is by draw.
@@ -124,6 +144,7 @@ TEST(Attack, AComputerAttackOnThePlayerOpensTheWindowAndStopsTheTurn) {
   a.food = 100;
   a.gold = 100;
   for (int p : {4, 7, 8}) f.s.provinces[p].lord = "斉藤";
+  f.s.provinces[10].lord = "織田";  // a province left: the house does not fall
   f.port.tacticButtons = {0};
   for (int i = 0; i < 100; ++i) f.rng.push(0.5);
   f.port.clear();

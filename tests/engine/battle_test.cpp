@@ -214,6 +214,7 @@ TEST(Battle, OnlyAProvinceThePlayerStillCommandsGetsTheResultBox) {
   for (bool delegated : {true, false}) {
     BattleFixture f("織田");
     f.s.delegated[1] = delegated;
+    f.s.provinces[10].lord = "織田";  // a province left: the house does not fall
     f.game.battle.attacker = 5;
     f.game.battle.target = 1;
     f.s.provinces[5].arms = 0;

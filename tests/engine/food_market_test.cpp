@@ -99,8 +99,10 @@ TEST(SellFood, RefusalsInTheirOrder) {
   f.type("30");
   expectRefused(f, SellFood, "これ以上金を増やせません");
   f.province(1).gold = 50;
-  // Selling a negative quantity would buy food at the sale price.
-  for (const char* bad : {"-5", "", "five", "1e2", "2147483648"}) {
+  // Selling a negative quantity would buy food at the sale price; 0 is the least it takes.
+  f.type("－５");
+  expectRefused(f, SellFood, "0以上の数字を入力してください");
+  for (const char* bad : {"", "five", "1e2", "2147483648"}) {
     f.type(bad);
     expectRefused(f, SellFood, "整数を入力してください");
   }

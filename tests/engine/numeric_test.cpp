@@ -59,5 +59,18 @@ TEST(Numeric, TypedAmountsAreReadAsDecimals) {
   }
 }
 
+// What a Japanese input method types reads as its ASCII form in every amount box.
+TEST(Numeric, FullWidthDigitsSignAndPointAreReadAsAscii) {
+  EXPECT_EQ(parseAmountHalfEven("３０"), 30);
+  EXPECT_EQ(parseAmountHalfEven("－５"), -5);
+  EXPECT_EQ(parseAmountHalfEven("１２．５"), 12);
+  EXPECT_EQ(parseAmountFloor("１２．５"), 12);
+  EXPECT_EQ(parseAmountFloor("\u3000－０．５\u3000"), -1);  // ideographic spaces around
+  EXPECT_EQ(parseAmountHalfEven("1３.５"), 14);             // mixed with ASCII
+  for (const char* bad : {"３ａ", "３，０", "－", "\u3000", "\xEF\xBC"}) {
+    EXPECT_FALSE(parseAmountHalfEven(bad).has_value()) << bad;
+  }
+}
+
 }  // namespace
 }  // namespace velmora

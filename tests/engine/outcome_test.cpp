@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "combat/battle.h"
 #include "combat/outcome.h"
 #include "engine/fake_port.h"
@@ -140,6 +142,30 @@ TEST(Outcome, EndingABattleClosesTheWindowAndCompletesTheOrder) {
   EXPECT_EQ(f.port.redraws[0].first.number, 1);
   EXPECT_EQ(f.port.redraws[1].first.number, 5);
   EXPECT_EQ(f.port.redraws[2].first.number, 3);
+}
+
+TEST(Outcome, ThePlayersHouseLosingItsLastProvinceIsToldSoOnce) {
+  const std::string fell = "斉藤家は滅亡しました。以後は観戦となります";
+  for (bool holdsAnother : {false, true}) {
+    SCOPED_TRACE(holdsAnother);
+    SettleFixture f("斉藤");  // 美濃 is its only province
+    if (holdsAnother) f.s.provinces[8].lord = "斉藤";
+    f.game.battle.fieldTroops = 60;
+    f.t().troops = 0;
+    f.port.battleWindowOpen = true;
+    endBattle(f.game, true);
+    EXPECT_EQ(f.t().lord, "織田");
+    const auto boxes = f.port.boxTexts();
+    EXPECT_EQ(std::count(boxes.begin(), boxes.end(), fell), holdsAnother ? 0 : 1);
+    if (!holdsAnother && !boxes.empty()) {
+      EXPECT_EQ(boxes.back(), fell);
+    }
+  }
+  // A lost attack takes nothing.
+  SettleFixture f("斉藤");
+  f.game.battle.fieldTroops = 10;
+  endBattle(f.game, false);
+  EXPECT_TRUE(f.port.boxes.empty());
 }
 
 }  // namespace

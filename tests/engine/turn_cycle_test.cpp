@@ -138,6 +138,23 @@ TEST(TurnCycle, AutumnBringsHarvestPricesAndTheEventDraw) {
   EXPECT_EQ(f.rng.remaining(), 0u);
 }
 
+// The panels show the harvest at once, before the event window; the redraw shows no limit box.
+TEST(TurnCycle, ThePanelsShowTheHarvestWithoutALimitBox) {
+  Fixture f("*");
+  f.s.season = 2;
+  f.s.orderPosition = 11;
+  f.s.provinces[2].troops = 1200;
+  f.port.clear();
+  f.rng.push({0.5, 0.5, 0.5});  // prices
+  f.rng.push(0.95);             // no event
+  pressOk(f.game);
+  ASSERT_EQ(f.port.redraws.size(), 10u);
+  EXPECT_EQ(f.port.redraws[0].first.gold, 30);
+  EXPECT_EQ(f.port.redraws[0].first.food, 30);
+  EXPECT_EQ(f.port.redraws[9].first.gold, 60);
+  EXPECT_TRUE(f.port.boxes.empty());
+}
+
 // Records where the event window opened among the message lines.
 struct TimelinePort : RecordingPort {
   std::vector<size_t> linesBeforeEvent;
@@ -318,6 +335,18 @@ TEST(TurnCycle, ThePromptAfterAPressFollowsEnterAdvanceAndAlwaysShowsAtTurnEnd) 
   }
   EXPECT_TRUE(g.port.okLabelVisible);
   EXPECT_FALSE(g.port.autoPressTimer);
+}
+
+// In auto mode a press that leaves the timer unable to press (after the player was attacked,
+// or has given an order) shows the prompt, so that the waiting turn does not look frozen.
+TEST(TurnCycle, ThePromptShowsWhenOnlyThePlayerCanPress) {
+  ComputerGame g;
+  g.s.enterAdvance = false;
+  for (bool ready : {false, true}) {
+    g.s.autoAdvanceReady = ready;  // false as a computer attack on the player leaves it
+    pressOk(g.game);
+    EXPECT_EQ(g.port.okLabelVisible, !ready) << ready;
+  }
 }
 
 TEST(TurnCycle, EveryLineIsHeldForTheChosenTime) {

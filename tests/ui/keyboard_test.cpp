@@ -4,10 +4,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "ai/computer_turn.h"
@@ -201,6 +204,42 @@ TEST_F(KeyboardTest, ComputerAttackDefendedAfterARefusedTactic) {
   EXPECT_FALSE(s.autoAdvanceReady);
 }
 
+// 美濃 takes 尾張, the player's only province: once the battle window has gone, one box says
+// that the house has fallen.
+TEST_F(KeyboardTest, TheFallOfThePlayersHouseIsToldAfterTheBattleWindow) {
+  startKeyboardGame();
+  // Whether a battle window was on the screen at each box.
+  auto battleWindowShown = std::make_shared<std::vector<bool>>();
+  app->port().setBoxHandler([this, battleWindowShown](QWidget*, const MessageBoxRequest& box) {
+    boxes.push_back(box);
+    bool shown = false;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      shown = shown || (qobject_cast<BattleWindow*>(w) && w->isVisible());
+    }
+    battleWindowShown->push_back(shown);
+    return BoxResult::Ok;
+  });
+  GameState& s = game().state;
+  for (int p : {4, 7, 8}) s.provinces[p].lord = "斉藤";  // 尾張 is 美濃's only enemy
+  Province& mino = s.provinces[5];
+  mino.troops = 900;
+  mino.food = 999;
+  mino.gold = 999;
+  s.provinces[1].troops = 1;
+
+  BattleDriver battles({Qt::Key_5});
+  app->gate().runPlayer([this] { attackNeighbour(game(), 5); });
+
+  EXPECT_EQ(battles.windowsSeen(), 1);
+  EXPECT_EQ(s.provinces[1].lord, "斉藤");
+  const std::string fell = "織田家は滅亡しました。以後は観戦となります";
+  const auto texts = boxTexts();
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), fell), 1);
+  ASSERT_FALSE(texts.empty());
+  EXPECT_EQ(texts.back(), fell);
+  EXPECT_FALSE(battleWindowShown->back());
+}
+
 TEST_F(KeyboardTest, TargetAndAmountCursors) {
   startKeyboardGame();
   game().state.provinces[1].troops = 20;
@@ -312,6 +351,54 @@ TEST_F(KeyboardTest, KeysThatReachTheControlsAndKeysThatDoNot) {
   EXPECT_EQ(control<QLineEdit>("txtPic5")->text(), u8("7"));
   key(Qt::Key_Delete, Qt::KeypadModifier);  // keypad decimal point, Num Lock off: Cancel
   EXPECT_EQ(shownPanel(), u8("pic2"));
+}
+
+// The grey Home key brings the map back to 0, 0 on the message panel (arming the Enter lock
+// like any key there) and on the first command panel; keypad 7 does nothing, and on the
+// amount panel Home stays the text box's.
+TEST_F(KeyboardTest, HomeBringsTheMessagePanelBackIntoView) {
+  startKeyboardGame();
+  QScrollBar* h = control<QScrollBar>("HScroll1");
+  QScrollBar* v = control<QScrollBar>("VScroll1");
+  QTimer* lockTimer = control<QTimer>("tmrOk");
+  ASSERT_TRUE(h && v && lockTimer);
+  lockTimer->setInterval(60000);  // the lock stays armed until the test looks
+  auto scrollAway = [this] {
+    form()->scrollToProvince(3);
+    return form()->mapLeftTwips() != 0 && form()->mapTopTwips() != 0;
+  };
+  auto atOrigin = [&] {
+    return form()->mapLeftTwips() == 0 && form()->mapTopTwips() == 0 && h->value() == 0 &&
+           v->value() == 0;
+  };
+
+  ASSERT_TRUE(scrollAway());
+  key(Qt::Key_Home);
+  EXPECT_TRUE(atOrigin());
+  EXPECT_TRUE(lockTimer->isActive());
+  EXPECT_EQ(game().state.orderPosition, 1);  // no press
+  lockTimer->start(10);
+
+  nextPositionPlays(1);
+  enter();
+  ASSERT_EQ(shownPanel(), u8("pic2"));
+  ASSERT_TRUE(scrollAway());
+  keypad(7);
+  key(Qt::Key_Home, Qt::KeypadModifier);  // keypad 7 with Num Lock off
+  EXPECT_FALSE(atOrigin());
+  key(Qt::Key_Home);
+  EXPECT_TRUE(atOrigin());
+  EXPECT_EQ(shownPanel(), u8("pic2"));
+
+  keypad(2);
+  keypad(1);
+  ASSERT_EQ(shownPanel(), u8("pic5"));
+  ASSERT_TRUE(scrollAway());
+  QLineEdit* amount = control<QLineEdit>("txtPic5");
+  amount->setText(QStringLiteral("30"));
+  key(Qt::Key_Home);
+  EXPECT_EQ(amount->cursorPosition(), 0);
+  EXPECT_FALSE(atOrigin());
 }
 
 // With two provinces one can be handed over; the last one cannot.

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "ui/home_page.h"
 #include "ui/province_panel.h"
@@ -174,6 +175,27 @@ TEST_F(UiTest, HelpPanelsAndTheirMenuItems) {
     EXPECT_NE(boxes[0].text.find(ss(QCoreApplication::applicationDirPath())), std::string::npos);
     EXPECT_NE(boxes[0].text.find("velmora.html"), std::string::npos);
   }
+}
+
+// The desktop cannot open the page (no browser, no launcher): a box says so and where it is.
+TEST_F(UiTest, AHomePageThatCannotBeOpenedIsSaidSo) {
+  startGame();
+  // A copy of the page where the desktop's data folders are looked in.
+  QTemporaryDir data;
+  ASSERT_TRUE(QDir(data.path()).mkpath(QStringLiteral("games/velmora")));
+  QFile page(data.filePath(QStringLiteral("games/velmora/velmora.html")));
+  ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+  page.close();
+  const QByteArray dataDirs = qgetenv("XDG_DATA_DIRS");
+  qputenv("XDG_DATA_DIRS", QFile::encodeName(data.path()));
+  urlOpens = false;
+  boxes.clear();
+  control<QAction>("mnuHP")->trigger();
+  qputenv("XDG_DATA_DIRS", dataDirs);
+  ASSERT_EQ(opened.size(), 1u);
+  ASSERT_TRUE(opened[0].isLocalFile());
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].text.find(ss(opened[0].toLocalFile())), std::string::npos) << boxes[0].text;
 }
 
 // The menu bar as the window opens: entries in order, their items, the letters that reach

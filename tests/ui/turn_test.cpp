@@ -115,6 +115,29 @@ TEST_F(UiTest, ComputerTurnRunsByItselfToTheEndOfTheTurn) {
   EXPECT_EQ(control<QLabel>("lblMsg")->text(), u8("1年目の夏です"));
 }
 
+// In auto mode the timer may not press after the player's own order: the prompt stays, and
+// the turn waits for the player.
+TEST_F(UiTest, ThePromptShowsWhileTheTurnWaitsForThePlayersPress) {
+  startGame();
+  ASSERT_TRUE(game().state.autoAdvance);
+  QTimer* autoPress = control<QTimer>("tmrOkclick");
+  ASSERT_NE(autoPress, nullptr);
+  int ticks = 0;
+  QObject context;
+  QObject::connect(autoPress, &QTimer::timeout, &context, [&ticks] { ++ticks; });
+  nextPositionPlays(1);
+  click("cmdOk");
+  ASSERT_EQ(shownPanel(), u8("pic2"));
+  click("cmdNothing");  // confirmed
+  ASSERT_EQ(shownPanel(), u8("pic1"));
+  ASSERT_TRUE(QTest::qWaitFor([&ticks] { return ticks >= 3; }, 5000));
+  EXPECT_EQ(game().state.orderPosition, 3);
+  EXPECT_TRUE(control<QLabel>("lblOk")->isVisible());
+  click("cmdOk");  // the player's press: the timer plays on by itself
+  EXPECT_EQ(game().state.orderPosition, 4);
+  EXPECT_FALSE(control<QLabel>("lblOk")->isVisible());
+}
+
 TEST_F(UiTest, QuitDeclinedKeepsTheWindow) {
   startGame();
   answers = {BoxResult::Cancel, BoxResult::Cancel};

@@ -52,7 +52,10 @@ class UiTest : public ::testing::Test {
       return answer;
     });
     app->port().setTerminateAction([this] { terminated = true; });
-    app->port().setUrlOpener([this](const QUrl& url) { opened.push_back(url); });
+    app->port().setUrlOpener([this](const QUrl& url) {
+      opened.push_back(url);
+      return urlOpens;
+    });
   }
 
   void TearDown() override { app.reset(); }
@@ -108,6 +111,7 @@ class UiTest : public ::testing::Test {
   std::vector<MessageBoxRequest> boxes;
   std::deque<BoxResult> answers;
   std::vector<QUrl> opened;
+  bool urlOpens = true;  // what the desktop answers
   bool terminated = false;
 };
 

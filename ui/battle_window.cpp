@@ -11,6 +11,7 @@
 #include "combat/battle.h"
 #include "combat/tactics.h"
 #include "game/turn_cycle.h"
+#include "ui/app_setup.h"
 #include "ui/key_codes.h"
 #include "ui/nation_window.h"
 #include "ui/twips.h"
@@ -45,9 +46,7 @@ namespace velmora::ui {
 BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent), game_(g) {
   setObjectName(QStringLiteral("frmCombat"));
   setWindowTitle(QString::fromUtf8("戦闘画面"));
-  QFont font(QStringLiteral("Noto Sans CJK JP"));
-  font.setPixelSize(12);
-  setFont(font);
+  useGameFont(this);
 
   auto* menu = new QMenuBar(this);
   QAction* nation = menu->addAction(QString::fromUtf8("国家情報(&K)"));
@@ -86,7 +85,7 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
   // narrow column heads. Even at 10 pixels the font's own line height takes three lines 4
   // pixels past the 41-pixel boxes, under the grid's first row: the lines are set closer, and
   // the blanks before the arrow are kept.
-  QFont small = font;
+  QFont small = gameFont();
   small.setPixelSize(10);
   for (QLabel* text : {explanation, supply}) {
     text->setFont(small);

@@ -18,6 +18,7 @@
 #include "game/orders.h"
 #include "game/save_game.h"
 #include "game/turn_cycle.h"
+#include "ui/app_setup.h"
 #include "ui/engine_gate.h"
 #include "ui/map_surface.h"
 #include "ui/province_panel.h"
@@ -34,7 +35,7 @@ QFrame* addPanel(QWidget* surface, const char* name, int left, int top, int widt
   panel->setObjectName(QLatin1String(name));
   panel->setFrameStyle(QFrame::Box | QFrame::Plain);
   panel->setGeometry(twRect(left, top, width, height));
-  setBackground(panel, QApplication::palette().color(QPalette::Button));
+  setButtonFace(panel);
   return panel;
 }
 
@@ -92,6 +93,7 @@ struct HelpPanel {
 MainWindow::MainWindow(Game& g, QtPort& port, EngineGate& gate, QWidget* parent)
     : QMainWindow(parent), g_(g), port_(port), gate_(gate) {
   setObjectName(QStringLiteral("Form1"));
+  useGameFont(this);
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("Form1Client"));
   setCentralWidget(client);

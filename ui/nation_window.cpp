@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "ui/app_setup.h"
 #include "ui/nation_lines.h"
 #include "ui/twips.h"
 #include "ui/widgets_util.h"
@@ -14,12 +15,6 @@
 namespace {
 
 using velmora::ui::twRect;
-
-QFont uiFont() {
-  QFont font(QStringLiteral("Noto Sans CJK JP"));
-  font.setPixelSize(12);
-  return font;
-}
 
 // Half-width blanks and full-width characters must be exactly one and two cells wide for the
 // columns of the list to line up.
@@ -130,7 +125,7 @@ NationWindow::NationWindow(velmora::Game& g, std::function<void(int)> scrollToPr
     : QDialog(parent), game_(g), scrollToProvince_(std::move(scrollToProvince)) {
   setObjectName(QStringLiteral("frmNation"));
   setWindowTitle(QString::fromUtf8("国家情報"));
-  setFont(uiFont());
+  velmora::ui::useGameFont(this);
 
   auto* menu = new QMenuBar(this);
   QAction* close = menu->addAction(QString::fromUtf8("閉じる(&C)"));

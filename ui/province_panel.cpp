@@ -1,7 +1,5 @@
 #include "ui/province_panel.h"
 
-#include <QApplication>
-
 #include "ui/twips.h"
 
 namespace velmora::ui {
@@ -26,7 +24,7 @@ ProvincePanel::ProvincePanel(int number, QWidget* parent) : QFrame(parent), numb
   setObjectName(indexed("pic", number));
   setFrameStyle(QFrame::Box | QFrame::Plain);
   setLineWidth(1);
-  setBackground(this, QApplication::palette().color(QPalette::Button));
+  setButtonFace(this);
 
   lblNum = new ClickableLabel(this);
   lblNum->setObjectName(indexed("lblNum", number));
@@ -77,9 +75,13 @@ ProvincePanel::ProvincePanel(int number, QWidget* parent) : QFrame(parent), numb
 }
 
 void ProvincePanel::redraw(const Province& p, bool highlighted) {
-  const QColor face = highlighted ? kPlayerColour : QApplication::palette().color(QPalette::Button);
-  setBackground(lblNum, face);
-  setBackground(lblKuni, face);
+  for (QLabel* label : {static_cast<QLabel*>(lblNum), static_cast<QLabel*>(lblKuni)}) {
+    if (highlighted) {
+      setBackground(label, kPlayerColour);
+    } else {
+      setButtonFace(label);
+    }
+  }
   lblNum->setText(QString::number(p.number));
   lblKuni->setText(qs(p.name));
   lblRyoshu->setText(qs(p.lord));

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "core/settings.h"
+#include "ui/app_setup.h"
 #include "ui/qt_port.h"
 #include "ui/twips.h"
 #include "ui/widgets_util.h"
@@ -23,7 +24,7 @@ SettingsDialog::SettingsDialog(Game& g, QtPort& port, QWidget* parent)
   setWindowTitle(QString::fromUtf8("設定画面"));
   setFixedSize(tw(4545), tw(2640));
   // A size smaller than the main window's: the long captions then fit their places.
-  QFont small = font();
+  QFont small = gameFont();
   small.setPixelSize(11);
   setFont(small);
 

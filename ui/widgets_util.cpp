@@ -1,5 +1,6 @@
 #include "ui/widgets_util.h"
 
+#include <QApplication>
 #include <QVBoxLayout>
 
 #include "ui/twips.h"
@@ -9,15 +10,18 @@ namespace velmora::ui {
 void setBackground(QWidget* w, const QColor& colour) {
   QPalette pal = w->palette();
   pal.setColor(QPalette::Window, colour);
+  pal.setColor(QPalette::WindowText, Qt::black);
   w->setPalette(pal);
   w->setAutoFillBackground(true);
 }
 
-void setBackgroundWithBlackText(QWidget* w, const QColor& colour) {
-  setBackground(w, colour);
+void setButtonFace(QWidget* w) {
+  const QPalette desktop = QApplication::palette();
   QPalette pal = w->palette();
-  pal.setColor(QPalette::WindowText, Qt::black);
+  pal.setColor(QPalette::Window, desktop.color(QPalette::Button));
+  pal.setColor(QPalette::WindowText, desktop.color(QPalette::ButtonText));
   w->setPalette(pal);
+  w->setAutoFillBackground(true);
 }
 
 QWidget* fixedClientBelowMenu(QWidget* dialog, QMenuBar* menu, int widthTwips, int heightTwips) {

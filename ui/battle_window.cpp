@@ -139,19 +139,24 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
   attackerFigures_[0]->setText(QStringLiteral("0"));
   defenderFigures_[0]->setText(QStringLiteral("0"));
 
-  auto bar = [client](const char* boxName, const char* barName, int left, const QColor& colour,
-                      QWidget*& box, QWidget*& line) {
+  // Each bar is read as the morale it shows, by the caption of that figure.
+  auto bar = [client](const char* boxName, const char* barName, const char* caption, int left,
+                      const QColor& colour, QWidget*& box, QWidget*& line) {
     box = new QWidget(client);
     box->setObjectName(QString::fromLatin1(boxName));
+    box->setAccessibleName(QString::fromUtf8(caption));
     box->setGeometry(twRect(left, 4320, kBarBoxWidth, kBarBoxHeight));
     setBackgroundWithBlackText(box, Qt::white);
     line = new QWidget(box);  // a child, so that a morale above 100 is cut off by the box
     line->setObjectName(QString::fromLatin1(barName));
+    line->setAccessibleName(QString::fromUtf8(caption));
     line->setGeometry(0, 0, 0, box->height());
     setBackgroundWithBlackText(line, colour);
   };
-  bar("picAt", "picAtline", 120, QColor(255, 128, 0), attackerBox_, attackerBar_);
-  bar("picDef", "picDefline", 2400, QColor(0, 255, 255), defenderBox_, defenderBar_);
+  bar("picAt", "picAtline", rows[1].attackerCaption, 120, QColor(255, 128, 0), attackerBox_,
+      attackerBar_);
+  bar("picDef", "picDefline", rows[1].defenderCaption, 2400, QColor(0, 255, 255), defenderBox_,
+      defenderBar_);
 
   // The window sees every key before its controls: the key arrives first at the
   // window object.

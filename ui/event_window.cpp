@@ -18,6 +18,7 @@ EventWindow::EventWindow(const std::vector<std::string>& lines, std::function<vo
   useGameFont(this);
   lst = new QListWidget(this);
   lst->setObjectName(QStringLiteral("lst"));
+  lst->setAccessibleName(windowTitle());  // the event's lines
   // White with black text, also under a dark desktop theme.
   QPalette white = lst->palette();
   white.setColor(QPalette::Base, Qt::white);

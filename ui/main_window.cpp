@@ -20,6 +20,7 @@
 #include "game/turn_cycle.h"
 #include "ui/app_setup.h"
 #include "ui/engine_gate.h"
+#include "ui/main_window_names.h"
 #include "ui/map_surface.h"
 #include "ui/province_panel.h"
 #include "ui/qt_port.h"
@@ -118,6 +119,7 @@ MainWindow::MainWindow(Game& g, QtPort& port, EngineGate& gate, QWidget* parent)
   // 13500 x 10000 twips; the window keeps this size, the map scrolls inside it.
   setFixedSize(tw(13500), tw(10000));
   buildScrollBars(client);
+  nameMainWindowParts(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -519,9 +521,13 @@ void MainWindow::writeLine(int line, const QString& text) {
 }
 
 void MainWindow::showPrices(const QString& food, const QString& arms, const QString& troops) {
-  foodPrice_->setText(food);
-  armsPrice_->setText(arms);
-  troopsPrice_->setText(troops);
+  // Each price is read with the caption beside it.
+  auto caption = [this](const char* name) {
+    return findChild<QLabel*>(QLatin1String(name))->text();
+  };
+  setFigure(foodPrice_, caption("lblSoubaKome"), food);
+  setFigure(armsPrice_, caption("lblSoubaBuki"), arms);
+  setFigure(troopsPrice_, caption("lblSoubaHei"), troops);
 }
 
 void MainWindow::setOkPromptVisible(bool visible) { okPrompt_->setVisible(visible); }

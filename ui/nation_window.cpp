@@ -134,7 +134,8 @@ NationWindow::NationWindow(velmora::Game& g, std::function<void(int)> scrollToPr
 
   QWidget* client = fixedClientBelowMenu(this, menu, 8775, 7275);
 
-  label(client, "lblTitle", QString::fromUtf8("過去の戦闘データ"), twRect(4080, 0, 3135, 255));
+  QLabel* title =
+      label(client, "lblTitle", QString::fromUtf8("過去の戦闘データ"), twRect(4080, 0, 3135, 255));
 
   auto* delegate = new TabStopDelegate(this);
   heading_ = new QListWidget(client);
@@ -154,6 +155,9 @@ NationWindow::NationWindow(velmora::Game& g, std::function<void(int)> scrollToPr
   white.setColor(QPalette::Base, Qt::white);
   white.setColor(QPalette::Text, Qt::black);
   houses_->setPalette(white);
+  // Screen readers name the list of houses by the title above it, the heading by its line.
+  houses_->setAccessibleName(title->text());
+  heading_->setAccessibleName(QString::fromStdString(nationHeadingLine()));
 
   for (QListWidget* list : {heading_, houses_}) list->setFont(listFont());
   houses_->setItemDelegate(delegate);

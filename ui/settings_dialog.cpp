@@ -57,10 +57,12 @@ SettingsDialog::SettingsDialog(Game& g, QtPort& port, QWidget* parent)
   connect(enterAdvanceBox_, &QCheckBox::toggled, this,
           [this](bool on) { setEnterAdvance(g_.state, on); });
 
-  addLabel(this, QStringLiteral("Label1"), QString::fromUtf8("6.プレイヤーキャラクターは？"), 120,
-           1320);
+  QLabel* houseCaption = addLabel(this, QStringLiteral("Label1"),
+                                  QString::fromUtf8("6.プレイヤーキャラクターは？"), 120, 1320);
   houseBox_ = new QLineEdit(this);
   houseBox_->setObjectName(QStringLiteral("Text1"));
+  // Screen readers name the box by its caption.
+  houseCaption->setBuddy(houseBox_);
   houseBox_->setGeometry(twRect(120, 1560, 3735, 375));
   houseBox_->installEventFilter(this);
 

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 #include <string>
 
 namespace velmora::ui {
@@ -25,6 +26,19 @@ inline void setBackgroundWithBlackText(QWidget* w, const QColor& colour) {
 // Fills the widget's background with the palette's button face, its text in the palette's
 // button text: the panels, light or dark with the desktop's theme.
 void setButtonFace(QWidget* w);
+
+// Writes a figure into its label and names the label for screen readers with what the figure
+// is ("国力 30"): the figure alone would be read without its caption.
+void setFigure(QLabel* label, const QString& what, const QString& figure);
+
+// Names a window's controls and panels for screen readers (Qt's accessibility interface),
+// each found by its objectName; the texts are UTF-8. A name that no child bears is a mistake
+// of the caller and is reported.
+struct AccessibleName {
+  const char* objectName;
+  const char* name;
+};
+void setAccessibleNames(QWidget* root, std::initializer_list<AccessibleName> names);
 
 // A child label at a place given in twips; width and height 0 let it size itself to its text.
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,

@@ -1,11 +1,15 @@
 // How the windows meet the desktop around them: its launcher, its theme and its font.
 #include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAccessible>
 #include <QFont>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPalette>
 #include <cmath>
 
+#include "core/province_check.h"
 #include "ui/app_setup.h"
 #include "ui/battle_window.h"
 #include "ui/event_window.h"
@@ -172,6 +176,74 @@ TEST_F(UiTest, FixedSizeBoxesKeepTheGamesFontWhateverTheDesktopsFont) {
   EXPECT_EQ(troops->text(), u8("兵"));
   EXPECT_EQ(troops->font().family(), family);
   EXPECT_LE(troops->fontMetrics().horizontalAdvance(troops->text()), troops->width());
+}
+
+// What a screen reader reads for a widget, through Qt's accessibility interface.
+QString spokenName(QWidget* w) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+  return face ? face->text(QAccessible::Name) : QString();
+}
+
+// The controls and panels a screen reader stops at: buttons, boxes, lists, scroll bars,
+// frames and filled areas; not the parts a list or a menu is made of.
+bool readerStopsAt(QWidget* w) {
+  if (w->isWindow() || qobject_cast<QLabel*>(w) || qobject_cast<QMenuBar*>(w)) return false;
+  for (QWidget* up = w->parentWidget(); up && !up->isWindow(); up = up->parentWidget()) {
+    if (qobject_cast<QAbstractScrollArea*>(up) || qobject_cast<QMenuBar*>(up)) return false;
+  }
+  return qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+         qobject_cast<QAbstractItemView*>(w) || qobject_cast<QAbstractSlider*>(w) ||
+         qobject_cast<QGroupBox*>(w) || qobject_cast<QFrame*>(w) || w->autoFillBackground();
+}
+
+TEST_F(UiTest, ScreenReadersFindANameForEveryControlAndPanel) {
+  startGame();
+  OtherWindows others(game());
+  app->openSettings();
+  std::vector<QWidget*> windows = others.all();
+  windows.push_back(form());
+  windows.push_back(app->settingsDialog());
+  int stops = 0;
+  for (QWidget* window : windows) {
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+      if (!readerStopsAt(w)) continue;
+      ++stops;
+      EXPECT_FALSE(spokenName(w).isEmpty())
+          << window->objectName().toStdString() << " " << w->objectName().toStdString() << " ("
+          << w->metaObject()->className() << ")";
+    }
+  }
+  EXPECT_GT(stops, 80);
+
+  // A province panel: its number, name, lord and values, also after a change.
+  Province& owari = game().state.provinces[1];
+  auto panelText = [&owari] {
+    return QStringList{QString::number(owari.number),
+                       qs(owari.name),
+                       qs(owari.lord),
+                       u8("国力 ") + QString::number(owari.power),
+                       u8("城 ") + QString::number(owari.castle),
+                       u8("兵 ") + QString::number(owari.troops),
+                       u8("金 ") + QString::number(owari.gold),
+                       u8("町 ") + QString::number(owari.town),
+                       u8("食料 ") + QString::number(owari.food),
+                       u8("武装 ") + QString::number(owari.arms),
+                       u8("民度 ") + QString::number(owari.morale)}
+        .join(QLatin1Char(' '));
+  };
+  ProvincePanel* panel = form()->provincePanel(1);
+  EXPECT_EQ(spokenName(panel), panelText());
+  owari.power += 7;
+  owari.gold -= 3;
+  checkProvince(game(), 1);
+  EXPECT_EQ(spokenName(panel), panelText());
+  EXPECT_EQ(spokenName(panel->lblKin), u8("金 ") + QString::number(owari.gold));
+
+  // A price with what it prices; the house box with its caption.
+  QLabel* food = control<QLabel>("lblMsgKome");
+  EXPECT_EQ(spokenName(food), u8("食料 ") + food->text());
+  EXPECT_EQ(spokenName(named<QLineEdit>(app->settingsDialog(), "Text1")),
+            u8("6.プレイヤーキャラクターは？"));
 }
 
 }  // namespace

@@ -1,20 +1,25 @@
 # Two commands for a fresh Debian 12 machine: `make run` and `make test`.
 BUILD_DIR ?= build
 JOBS ?= 2
+CONFIGURE = cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: run test deps configure build package clean
 
-run: build
+# Only what building and playing needs, and only the game: the tests wait for `make test`.
+run:
+	./scripts/install-deps game
+	$(CONFIGURE)
+	cmake --build $(BUILD_DIR) -j$(JOBS) --target velmora
 	./$(BUILD_DIR)/velmora
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j$(JOBS)
 
 deps:
-	./scripts/install-deps
+	./scripts/install-deps all
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	$(CONFIGURE) -DVELMORA_REQUIRE_TESTS=ON
 
 build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)

@@ -11,6 +11,7 @@
 #include "combat/battle.h"
 #include "combat/tactics.h"
 #include "game/turn_cycle.h"
+#include "ui/app_setup.h"
 #include "ui/key_codes.h"
 #include "ui/nation_window.h"
 #include "ui/twips.h"
@@ -45,9 +46,7 @@ namespace velmora::ui {
 BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent), game_(g) {
   setObjectName(QStringLiteral("frmCombat"));
   setWindowTitle(QString::fromUtf8("戦闘画面"));
-  QFont font(QStringLiteral("Noto Sans CJK JP"));
-  font.setPixelSize(12);
-  setFont(font);
+  useGameFont(this);
 
   auto* menu = new QMenuBar(this);
   QAction* nation = menu->addAction(QString::fromUtf8("国家情報(&K)"));
@@ -86,7 +85,7 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
   // narrow column heads. Even at 10 pixels the font's own line height takes three lines 4
   // pixels past the 41-pixel boxes, under the grid's first row: the lines are set closer, and
   // the blanks before the arrow are kept.
-  QFont small = font;
+  QFont small = gameFont();
   small.setPixelSize(10);
   for (QLabel* text : {explanation, supply}) {
     text->setFont(small);
@@ -140,19 +139,24 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
   attackerFigures_[0]->setText(QStringLiteral("0"));
   defenderFigures_[0]->setText(QStringLiteral("0"));
 
-  auto bar = [client](const char* boxName, const char* barName, int left, const QColor& colour,
-                      QWidget*& box, QWidget*& line) {
+  // Each bar is read as the morale it shows, by the caption of that figure.
+  auto bar = [client](const char* boxName, const char* barName, const char* caption, int left,
+                      const QColor& colour, QWidget*& box, QWidget*& line) {
     box = new QWidget(client);
     box->setObjectName(QString::fromLatin1(boxName));
+    box->setAccessibleName(QString::fromUtf8(caption));
     box->setGeometry(twRect(left, 4320, kBarBoxWidth, kBarBoxHeight));
     setBackgroundWithBlackText(box, Qt::white);
     line = new QWidget(box);  // a child, so that a morale above 100 is cut off by the box
     line->setObjectName(QString::fromLatin1(barName));
+    line->setAccessibleName(QString::fromUtf8(caption));
     line->setGeometry(0, 0, 0, box->height());
     setBackgroundWithBlackText(line, colour);
   };
-  bar("picAt", "picAtline", 120, QColor(255, 128, 0), attackerBox_, attackerBar_);
-  bar("picDef", "picDefline", 2400, QColor(0, 255, 255), defenderBox_, defenderBar_);
+  bar("picAt", "picAtline", rows[1].attackerCaption, 120, QColor(255, 128, 0), attackerBox_,
+      attackerBar_);
+  bar("picDef", "picDefline", rows[1].defenderCaption, 2400, QColor(0, 255, 255), defenderBox_,
+      defenderBar_);
 
   // The window sees every key before its controls: the key arrives first at the
   // window object.

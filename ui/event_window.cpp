@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "ui/app_setup.h"
 #include "ui/widgets_util.h"
 
 namespace velmora::ui {
@@ -14,9 +15,15 @@ EventWindow::EventWindow(const std::vector<std::string>& lines, std::function<vo
   setObjectName(QStringLiteral("frmEvent"));
   setWindowTitle(QString::fromUtf8("イベント"));
   setModal(true);
+  useGameFont(this);
   lst = new QListWidget(this);
   lst->setObjectName(QStringLiteral("lst"));
-  lst->setStyleSheet(QStringLiteral("QListWidget { background: white; }"));
+  lst->setAccessibleName(windowTitle());  // the event's lines
+  // White with black text, also under a dark desktop theme.
+  QPalette white = lst->palette();
+  white.setColor(QPalette::Base, Qt::white);
+  white.setColor(QPalette::Text, Qt::black);
+  lst->setPalette(white);
   for (const auto& line : lines) lst->addItem(qs(line));
   Command1 = new QPushButton(QStringLiteral("OK"), this);
   Command1->setObjectName(QStringLiteral("Command1"));

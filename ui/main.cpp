@@ -1,10 +1,16 @@
 // Velmora, the desktop game.
 #include <QApplication>
+#include <cstdio>
 
 #include "ui/app_setup.h"
+#include "ui/command_line.h"
 #include "ui/game_app.h"
 
 int main(int argc, char** argv) {
+  // --help and --version need no display: answered before QApplication connects to one.
+  if (const int status = velmora::ui::answerCommandLine(argc, argv, stdout); status >= 0) {
+    return status;
+  }
   QApplication app(argc, argv);
   velmora::ui::setUpApplication(app);
   velmora::ui::GameApp game;

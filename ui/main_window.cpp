@@ -18,7 +18,9 @@
 #include "game/orders.h"
 #include "game/save_game.h"
 #include "game/turn_cycle.h"
+#include "ui/app_setup.h"
 #include "ui/engine_gate.h"
+#include "ui/main_window_names.h"
 #include "ui/map_surface.h"
 #include "ui/province_panel.h"
 #include "ui/qt_port.h"
@@ -34,7 +36,7 @@ QFrame* addPanel(QWidget* surface, const char* name, int left, int top, int widt
   panel->setObjectName(QLatin1String(name));
   panel->setFrameStyle(QFrame::Box | QFrame::Plain);
   panel->setGeometry(twRect(left, top, width, height));
-  setBackground(panel, QApplication::palette().color(QPalette::Button));
+  setButtonFace(panel);
   return panel;
 }
 
@@ -92,6 +94,7 @@ struct HelpPanel {
 MainWindow::MainWindow(Game& g, QtPort& port, EngineGate& gate, QWidget* parent)
     : QMainWindow(parent), g_(g), port_(port), gate_(gate) {
   setObjectName(QStringLiteral("Form1"));
+  useGameFont(this);
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("Form1Client"));
   setCentralWidget(client);
@@ -116,6 +119,7 @@ MainWindow::MainWindow(Game& g, QtPort& port, EngineGate& gate, QWidget* parent)
   // 13500 x 10000 twips; the window keeps this size, the map scrolls inside it.
   setFixedSize(tw(13500), tw(10000));
   buildScrollBars(client);
+  nameMainWindowParts(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -523,9 +527,13 @@ void MainWindow::writeLine(int line, const QString& text) {
 }
 
 void MainWindow::showPrices(const QString& food, const QString& arms, const QString& troops) {
-  foodPrice_->setText(food);
-  armsPrice_->setText(arms);
-  troopsPrice_->setText(troops);
+  // Each price is read with the caption beside it.
+  auto caption = [this](const char* name) {
+    return findChild<QLabel*>(QLatin1String(name))->text();
+  };
+  setFigure(foodPrice_, caption("lblSoubaKome"), food);
+  setFigure(armsPrice_, caption("lblSoubaBuki"), arms);
+  setFigure(troopsPrice_, caption("lblSoubaHei"), troops);
 }
 
 void MainWindow::setOkPromptVisible(bool visible) { okPrompt_->setVisible(visible); }

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "ui/app_setup.h"
 #include "ui/nation_lines.h"
 #include "ui/twips.h"
 #include "ui/widgets_util.h"
@@ -14,12 +15,6 @@
 namespace {
 
 using velmora::ui::twRect;
-
-QFont uiFont() {
-  QFont font(QStringLiteral("Noto Sans CJK JP"));
-  font.setPixelSize(12);
-  return font;
-}
 
 // Half-width blanks and full-width characters must be exactly one and two cells wide for the
 // columns of the list to line up.
@@ -130,7 +125,7 @@ NationWindow::NationWindow(velmora::Game& g, std::function<void(int)> scrollToPr
     : QDialog(parent), game_(g), scrollToProvince_(std::move(scrollToProvince)) {
   setObjectName(QStringLiteral("frmNation"));
   setWindowTitle(QString::fromUtf8("国家情報"));
-  setFont(uiFont());
+  velmora::ui::useGameFont(this);
 
   auto* menu = new QMenuBar(this);
   QAction* close = menu->addAction(QString::fromUtf8("閉じる(&C)"));
@@ -139,7 +134,8 @@ NationWindow::NationWindow(velmora::Game& g, std::function<void(int)> scrollToPr
 
   QWidget* client = fixedClientBelowMenu(this, menu, 8775, 7275);
 
-  label(client, "lblTitle", QString::fromUtf8("過去の戦闘データ"), twRect(4080, 0, 3135, 255));
+  QLabel* title =
+      label(client, "lblTitle", QString::fromUtf8("過去の戦闘データ"), twRect(4080, 0, 3135, 255));
 
   auto* delegate = new TabStopDelegate(this);
   heading_ = new QListWidget(client);
@@ -159,6 +155,9 @@ NationWindow::NationWindow(velmora::Game& g, std::function<void(int)> scrollToPr
   white.setColor(QPalette::Base, Qt::white);
   white.setColor(QPalette::Text, Qt::black);
   houses_->setPalette(white);
+  // Screen readers name the list of houses by the title above it, the heading by its line.
+  houses_->setAccessibleName(title->text());
+  heading_->setAccessibleName(QString::fromStdString(nationHeadingLine()));
 
   for (QListWidget* list : {heading_, houses_}) list->setFont(listFont());
   houses_->setItemDelegate(delegate);

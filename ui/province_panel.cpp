@@ -1,7 +1,5 @@
 #include "ui/province_panel.h"
 
-#include <QApplication>
-
 #include "ui/twips.h"
 
 namespace velmora::ui {
@@ -26,7 +24,7 @@ ProvincePanel::ProvincePanel(int number, QWidget* parent) : QFrame(parent), numb
   setObjectName(indexed("pic", number));
   setFrameStyle(QFrame::Box | QFrame::Plain);
   setLineWidth(1);
-  setBackground(this, QApplication::palette().color(QPalette::Button));
+  setButtonFace(this);
 
   lblNum = new ClickableLabel(this);
   lblNum->setObjectName(indexed("lblNum", number));
@@ -77,20 +75,28 @@ ProvincePanel::ProvincePanel(int number, QWidget* parent) : QFrame(parent), numb
 }
 
 void ProvincePanel::redraw(const Province& p, bool highlighted) {
-  const QColor face = highlighted ? kPlayerColour : QApplication::palette().color(QPalette::Button);
-  setBackground(lblNum, face);
-  setBackground(lblKuni, face);
+  for (QLabel* label : {static_cast<QLabel*>(lblNum), static_cast<QLabel*>(lblKuni)}) {
+    if (highlighted) {
+      setBackground(label, kPlayerColour);
+    } else {
+      setButtonFace(label);
+    }
+  }
   lblNum->setText(QString::number(p.number));
   lblKuni->setText(qs(p.name));
   lblRyoshu->setText(qs(p.lord));
-  lblKokuryoku->setText(QString::number(p.power));
-  lblmachi->setText(QString::number(p.town));
-  lblSiro->setText(QString::number(p.castle));
-  lblKome->setText(QString::number(p.food));
-  lblKin->setText(QString::number(p.gold));
-  lblHei->setText(QString::number(p.troops));
-  lblBusou->setText(QString::number(p.arms));
-  lblMindo->setText(QString::number(p.morale));
+  // Each figure is read with its caption, and the panel as a whole with all of them, also
+  // while it is closed.
+  const std::array<QLabel*, 8> figures{lblKokuryoku, lblSiro, lblHei,   lblKin,
+                                       lblmachi,     lblKome, lblBusou, lblMindo};
+  const std::array<int, 8> values{p.power, p.castle, p.troops, p.gold,
+                                  p.town,  p.food,   p.arms,   p.morale};
+  QStringList spoken{QString::number(p.number), qs(p.name), qs(p.lord)};
+  for (size_t i = 0; i < figures.size(); ++i) {
+    setFigure(figures[i], captions[i]->text(), QString::number(values[i]));
+    spoken << figures[i]->accessibleName();
+  }
+  setAccessibleName(spoken.join(QLatin1Char(' ')));
 }
 
 void ProvincePanel::toggle() { setHeightTwips(heightTwips_ >= 1000 ? kClosedHeight : kOpenHeight); }

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "core/settings.h"
+#include "ui/app_setup.h"
 #include "ui/qt_port.h"
 #include "ui/twips.h"
 #include "ui/widgets_util.h"
@@ -23,7 +24,7 @@ SettingsDialog::SettingsDialog(Game& g, QtPort& port, QWidget* parent)
   setWindowTitle(QString::fromUtf8("設定画面"));
   setFixedSize(tw(4545), tw(2640));
   // A size smaller than the main window's: the long captions then fit their places.
-  QFont small = font();
+  QFont small = gameFont();
   small.setPixelSize(11);
   setFont(small);
 
@@ -56,10 +57,12 @@ SettingsDialog::SettingsDialog(Game& g, QtPort& port, QWidget* parent)
   connect(enterAdvanceBox_, &QCheckBox::toggled, this,
           [this](bool on) { setEnterAdvance(g_.state, on); });
 
-  addLabel(this, QStringLiteral("Label1"), QString::fromUtf8("6.プレイヤーキャラクターは？"), 120,
-           1320);
+  QLabel* houseCaption = addLabel(this, QStringLiteral("Label1"),
+                                  QString::fromUtf8("6.プレイヤーキャラクターは？"), 120, 1320);
   houseBox_ = new QLineEdit(this);
   houseBox_->setObjectName(QStringLiteral("Text1"));
+  // Screen readers name the box by its caption.
+  houseCaption->setBuddy(houseBox_);
   houseBox_->setGeometry(twRect(120, 1560, 3735, 375));
   houseBox_->installEventFilter(this);
 

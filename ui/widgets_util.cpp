@@ -1,5 +1,6 @@
 #include "ui/widgets_util.h"
 
+#include <QApplication>
 #include <QVBoxLayout>
 
 #include "ui/twips.h"
@@ -9,15 +10,35 @@ namespace velmora::ui {
 void setBackground(QWidget* w, const QColor& colour) {
   QPalette pal = w->palette();
   pal.setColor(QPalette::Window, colour);
+  pal.setColor(QPalette::WindowText, Qt::black);
   w->setPalette(pal);
   w->setAutoFillBackground(true);
 }
 
-void setBackgroundWithBlackText(QWidget* w, const QColor& colour) {
-  setBackground(w, colour);
+void setButtonFace(QWidget* w) {
+  const QPalette desktop = QApplication::palette();
   QPalette pal = w->palette();
-  pal.setColor(QPalette::WindowText, Qt::black);
+  pal.setColor(QPalette::Window, desktop.color(QPalette::Button));
+  pal.setColor(QPalette::WindowText, desktop.color(QPalette::ButtonText));
   w->setPalette(pal);
+  w->setAutoFillBackground(true);
+}
+
+void setFigure(QLabel* label, const QString& what, const QString& figure) {
+  label->setText(figure);
+  label->setAccessibleName(what + QLatin1Char(' ') + figure);
+}
+
+void setAccessibleNames(QWidget* root, std::initializer_list<AccessibleName> names) {
+  for (const AccessibleName& n : names) {
+    const QString objectName = QLatin1String(n.objectName);
+    QWidget* w = root->objectName() == objectName ? root : root->findChild<QWidget*>(objectName);
+    if (w) {
+      w->setAccessibleName(QString::fromUtf8(n.name));
+    } else {
+      qWarning("setAccessibleNames: no %s in %s", n.objectName, qPrintable(root->objectName()));
+    }
+  }
 }
 
 QWidget* fixedClientBelowMenu(QWidget* dialog, QMenuBar* menu, int widthTwips, int heightTwips) {

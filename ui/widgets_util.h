@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 #include <string>
 
 namespace velmora::ui {
@@ -12,12 +13,32 @@ namespace velmora::ui {
 inline QString qs(const std::string& s) { return QString::fromStdString(s); }
 inline std::string ss(const QString& s) { return s.toStdString(); }
 
-// Fills the widget's background with a colour of its own.
+// Fills the widget's background with a fixed colour of the game's own. Its text (and that of
+// its children) is black whatever the desktop's palette: a dark theme's light text would be
+// unreadable on the game's light colours.
 void setBackground(QWidget* w, const QColor& colour);
 
-// The same, with black text whatever the desktop's palette: the windows whose cells are all
-// coloured boxes.
-void setBackgroundWithBlackText(QWidget* w, const QColor& colour);
+// The same; the name the windows made of coloured boxes use.
+inline void setBackgroundWithBlackText(QWidget* w, const QColor& colour) {
+  setBackground(w, colour);
+}
+
+// Fills the widget's background with the palette's button face, its text in the palette's
+// button text: the panels, light or dark with the desktop's theme.
+void setButtonFace(QWidget* w);
+
+// Writes a figure into its label and names the label for screen readers with what the figure
+// is ("国力 30"): the figure alone would be read without its caption.
+void setFigure(QLabel* label, const QString& what, const QString& figure);
+
+// Names a window's controls and panels for screen readers (Qt's accessibility interface),
+// each found by its objectName; the texts are UTF-8. A name that no child bears is a mistake
+// of the caller and is reported.
+struct AccessibleName {
+  const char* objectName;
+  const char* name;
+};
+void setAccessibleNames(QWidget* root, std::initializer_list<AccessibleName> names);
 
 // A child label at a place given in twips; width and height 0 let it size itself to its text.
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,

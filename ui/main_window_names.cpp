@@ -1,0 +1,35 @@
+#include "ui/main_window_names.h"
+
+#include "ui/widgets_util.h"
+
+namespace velmora::ui {
+
+void nameMainWindowParts(QWidget* form) {
+  // A panel is named by its heading or by what it asks for; a box or a list by the caption
+  // over it; the map and its scroll bars by the menu that opens and closes its panels.
+  setAccessibleNames(form, {
+                               {"Picture1", "国情報"},
+                               {"HScroll1", "国情報"},
+                               {"VScroll1", "国情報"},
+                               {"pic1", "メッセージ"},
+                               {"picSouba", "相場"},
+                               {"pic2", "プレイヤーの番です"},
+                               {"pic3", "軍事系"},
+                               {"pic4", "政治系"},
+                               {"pic5", "投資額"},
+                               {"txtPic5", "投資額"},
+                               {"pic6", "移動先は?"},
+                               {"lstPic6", "移動先は?"},
+                               {"txtPic6(0)", "兵力数は?"},
+                               {"txtPic6(1)", "食料の数は?"},
+                               {"txtPic6(2)", "金の数は?"},
+                               {"pic7", "委任/委任解除"},
+                               {"lstPic7", "委任/委任解除"},
+                               {"PicPic", "ヘルプ 国情報"},
+                               {"Picture2", "ヘルプ 国家情報"},
+                               {"Picture3", "ヘルプ ボタンについて"},
+                               {"picCur", "ヘルプ 数値入力"},
+                           });
+}
+
+}  // namespace velmora::ui

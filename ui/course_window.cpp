@@ -128,6 +128,7 @@ CourseWindow::CourseWindow(const QStringList& houseNames, const Course& course, 
   setWindowTitle(QString::fromUtf8("勢力推移"));
   view_ = new QChartView(new QChart, this);
   view_->setObjectName(QStringLiteral("chtCourse"));
+  view_->setAccessibleName(QString::fromUtf8("勢力推移"));
   view_->setRenderHint(QPainter::Antialiasing);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

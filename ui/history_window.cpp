@@ -33,6 +33,7 @@ HistoryWindow::HistoryWindow(const History& history, QWidget* parent)
   resize(560, 420);
   view_ = new HistoryView(this);
   view_->setObjectName(QStringLiteral("txtHistory"));
+  view_->setAccessibleName(QString::fromUtf8("履歴"));
   view_->setReadOnly(true);
   view_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   view_->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -17,7 +17,7 @@ SeasonStanding standingOf(const GameState& s) {
 
 void recordSeasonStart(Game& g) {
   g.course.push_back(standingOf(g.state));
-  g.ui.seasonBegins(turnCaption(g.state));
+  g.ui.seasonBegins();
 }
 
 }  // namespace velmora

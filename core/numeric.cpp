@@ -40,6 +40,7 @@ char asciiFor(unsigned code) {
       return '+';
     case 0xFF0D:  // －
     case 0x2212:  // − (minus sign)
+    case 0x30FC:  // ー, what the minus key types in kana mode
       return '-';
     case 0xFF0E:  // ．
       return '.';

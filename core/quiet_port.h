@@ -43,7 +43,7 @@ class QuietPort : public UiPort {
                        const std::function<void()>& onOk) override {
     onOk();
   }
-  void seasonBegins(const std::string&) override {}
+  void seasonBegins() override {}
   void gameLoaded(const std::string&) override {}
   void showCourse(const Course&) override {}
   void terminate() override { terminated = true; }

@@ -91,10 +91,11 @@ class UiPort {
   virtual void showEventWindow(const std::vector<std::string>& lines,
                                const std::function<void()>& onOk) = 0;
 
-  // The record of the game: a season begins (its caption); a saved game was loaded (from
+  // The record of the game: a season begins (the port reads which from the game, so that a
+  // screen that keeps no record builds nothing); a saved game was loaded (from
   // where), just before it replaces the running one; at unification, the course of the whole
   // game as a modal chart, which returns when closed.
-  virtual void seasonBegins(const std::string& caption) = 0;
+  virtual void seasonBegins() = 0;
   virtual void gameLoaded(const std::string& path) = 0;
   virtual void showCourse(const Course& course) = 0;
 

@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QDialogButtonBox>
 #include <QImage>
 #include <QLegend>
 #include <QLineSeries>
@@ -133,7 +134,12 @@ CourseWindow::CourseWindow(const QStringList& houseNames, const Course& course, 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_);
-  resize(760, 480);
+  // A way out by mouse too: at unification the chart is modal and the end waits behind it.
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  buttons->setContentsMargins(8, 0, 8, 8);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(buttons);
+  resize(760, 500);
   setCourse(houseNames, course);
 }
 
@@ -179,20 +185,26 @@ void CourseWindow::setCourse(const QStringList& houseNames, const Course& course
     series->setPen(pen);
     series->setLightMarker(markerImage(house, houseColour(house)));
     series->setMarkerSize(kMarkerSize);
+    // Steps: a count holds for the whole season, and changes as the next one begins. A marker
+    // where it changes (and at both ends), not at every season: a long game has hundreds of
+    // seasons, and a marker at each would hide the line.
     QList<QPointF> points;
-    points.reserve(static_cast<qsizetype>(course.size()));
-    for (const SeasonStanding& standing : course) {
-      points.append(QPointF(yearPosition(standing), standing.provinces[house]));
+    QHash<int, QHash<QXYSeries::PointConfiguration, QVariant>> hidden;
+    const auto hide = [&] {
+      hidden[static_cast<int>(points.size() - 1)][QXYSeries::PointConfiguration::Visibility] =
+          false;
+    };
+    for (size_t i = 0; i < course.size(); ++i) {
+      const QPointF point(yearPosition(course[i]), course[i].provinces[house]);
+      if (i > 0 && point.y() != points.back().y()) {
+        points.append(QPointF(point.x(), points.back().y()));
+        hide();
+      }
+      const bool unchanged = i > 0 && point.y() == points.back().y();
+      points.append(point);
+      if (unchanged && i + 1 < course.size()) hide();
     }
     series->replace(points);
-    // A marker where the house's count changes (and at both ends), not at every season: a long
-    // game has hundreds of seasons, and a marker at each would hide the line.
-    QHash<int, QHash<QXYSeries::PointConfiguration, QVariant>> hidden;
-    for (qsizetype i = 1; i + 1 < points.size(); ++i) {
-      if (points[i].y() == points[i - 1].y()) {
-        hidden[static_cast<int>(i)][QXYSeries::PointConfiguration::Visibility] = false;
-      }
-    }
     series->setPointsConfiguration(hidden);
     chart->addSeries(series);
     series->attachAxis(years);

@@ -65,6 +65,7 @@ QWidget* QtPort::boxParent() const {
 BoxResult QtPort::ask(const MessageBoxRequest& request) {
   // After the end nothing is shown any more; a question then counts as declined.
   if (terminated_) return BoxResult::Cancel;
+  history_.add(request.text);
   return boxHandler_(boxParent(), request);
 }
 
@@ -95,10 +96,7 @@ void QtPort::showLine1(const std::string& text, double holdSeconds) { line(1, te
 void QtPort::showLine2(const std::string& text, double holdSeconds) { line(2, text, holdSeconds); }
 void QtPort::showLine3(const std::string& text, double holdSeconds) { line(3, text, holdSeconds); }
 
-BoxResult QtPort::messageBox(const MessageBoxRequest& request) {
-  if (!terminated_) history_.add(request.text);
-  return ask(request);
-}
+BoxResult QtPort::messageBox(const MessageBoxRequest& request) { return ask(request); }
 
 void QtPort::setCaption(const std::string& caption) {
   if (form_) form_->setWindowTitle(qs(caption));
@@ -224,7 +222,9 @@ void QtPort::showEventWindow(const std::vector<std::string>& lines,
   window.exec();
 }
 
-void QtPort::seasonBegins(const std::string& caption) { history_.addHeading(caption); }
+void QtPort::seasonBegins() {
+  if (game_ != nullptr) history_.addHeading(turnCaption(game_->state));
+}
 
 void QtPort::gameLoaded(const std::string& path) {
   history_.clear();

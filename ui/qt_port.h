@@ -35,7 +35,8 @@ class QtPort : public UiPort {
   // be.
   void setUrlOpener(std::function<bool(const QUrl&)> opener) { urlOpener_ = std::move(opener); }
 
-  // A box of the windows' own (help texts, confirmations): same look, same route.
+  // A box of the windows' own (help texts, confirmations): same look, same route, and into
+  // the history like every box.
   BoxResult ask(const MessageBoxRequest& request);
   void showInfo(const QString& text);
   void openHomePage();
@@ -74,7 +75,7 @@ class QtPort : public UiPort {
   void closeBattleWindow() override;
   void showEventWindow(const std::vector<std::string>& lines,
                        const std::function<void()>& onOk) override;
-  void seasonBegins(const std::string& caption) override;
+  void seasonBegins() override;
   void gameLoaded(const std::string& path) override;
   void showCourse(const Course& course) override;
   void terminate() override;

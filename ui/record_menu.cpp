@@ -48,7 +48,9 @@ void RecordMenu::openCourse() {
     course_->setAttribute(Qt::WA_DeleteOnClose);
     // Not modal from the menu: it follows the game, a point each season.
     connect(&port_.history(), &History::seasonBegan, course_,
-            [this] { course_->setCourse(port_.houseNames(), game_.course); });
+            [window = course_.data(), game = &game_, port = &port_] {
+              window->setCourse(port->houseNames(), game->course);
+            });
   }
   bringUp(course_);
 }

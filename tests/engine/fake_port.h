@@ -68,7 +68,9 @@ class RecordingPort : public QuietPort {
   void refreshBattle() override { battleRefreshes += battleWindowOpen ? 1 : 0; }
   void closeBattleWindow() override;
   void bringMainWindowToFront() override { mainWindowFronted += 1; }
-  void showCourse(const Course& course) override { courses.push_back({course, boxes.size()}); }
+  void showCourse(const Course& course) override {
+    courses.push_back({course, boxes.size(), lines.size()});
+  }
 
   // Answers for the next boxes, in order.
   void answer(BoxResult r) { answers.push_back(r); }
@@ -97,8 +99,13 @@ class RecordingPort : public QuietPort {
   std::vector<std::string> delegationLines;
   int delegationSelected = -1;
   std::vector<std::vector<std::string>> events;
-  // Each chart of the course shown, with the number of boxes shown before it.
-  std::vector<std::pair<Course, size_t>> courses;
+  // Each chart of the course shown, with the numbers of boxes and lines shown before it.
+  struct CourseShown {
+    Course course;
+    size_t boxesBefore = 0;
+    size_t linesBefore = 0;
+  };
+  std::vector<CourseShown> courses;
 
   // The battle window: the game it plays, the tactic buttons to press in order, and what
   // happened in it.

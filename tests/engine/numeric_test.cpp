@@ -64,6 +64,7 @@ TEST(Numeric, FullWidthDigitsSignAndPointAreReadAsAscii) {
   EXPECT_EQ(parseAmountHalfEven("３０"), 30);
   EXPECT_EQ(parseAmountHalfEven("－５"), -5);
   EXPECT_EQ(parseAmountHalfEven("１２．５"), 12);
+  EXPECT_EQ(parseAmountHalfEven("ー５"), -5);  // the minus key in kana mode
   EXPECT_EQ(parseAmountFloor("１２．５"), 12);
   EXPECT_EQ(parseAmountFloor("\u3000－０．５\u3000"), -1);  // ideographic spaces around
   EXPECT_EQ(parseAmountHalfEven("1３.５"), 14);             // mixed with ASCII

@@ -236,8 +236,9 @@ TEST(TurnCycle, UnificationIsTestedOnlyWhenASeasonBegins) {
   // The chart of the whole game comes between the line and the box, ending with the winner's
   // ten provinces at the season that began.
   ASSERT_EQ(f.port.courses.size(), 1u);
-  EXPECT_EQ(f.port.courses[0].second, f.port.boxes.size() - 1);
-  const SeasonStanding& last = f.port.courses[0].first.back();
+  EXPECT_EQ(f.port.courses[0].boxesBefore, f.port.boxes.size() - 1);
+  EXPECT_EQ(f.port.courses[0].linesBefore, f.port.lines.size());
+  const SeasonStanding& last = f.port.courses[0].course.back();
   EXPECT_EQ(last.provinces[4], 10);
   EXPECT_EQ(last.season, f.s.season);
 

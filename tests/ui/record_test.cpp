@@ -98,9 +98,14 @@ TEST_F(UiTest, HistoryWindowShowsAndCopiesEveryEntry) {
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->windowTitle(), u8("履歴"));
   EXPECT_TRUE(window->view()->isReadOnly());
-  pressOk(game());
+  QScrollBar* bar = window->view()->verticalScrollBar();
+  EXPECT_EQ(bar->value(), bar->maximum());
+  while (game().state.season == 1) pressOk(game());
   const History& history = app->port().history();
   EXPECT_EQ(window->view()->toPlainText() + '\n', history.plainText());
+  QCoreApplication::processEvents();
+  EXPECT_GT(bar->maximum(), 0);
+  EXPECT_EQ(bar->value(), bar->maximum()) << "the window did not follow the new entries";
   window->view()->selectAll();
   window->view()->copy();
   EXPECT_EQ(QApplication::clipboard()->text(), history.plainText());
@@ -120,13 +125,14 @@ TEST_F(UiTest, CourseChartHasALineAndAColourForEveryHouse) {
     auto* line = qobject_cast<QLineSeries*>(series[house - 1]);
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->name(), QString::fromStdString(game().state.nations[house].name));
-    ASSERT_EQ(line->count(), 2);            // spring and summer
+    ASSERT_GE(line->count(), 2);
     EXPECT_EQ(line->at(0), QPointF(1, 1));  // the spring of year 1: a province each
-    EXPECT_EQ(line->at(1).x(), 1.25);
+    EXPECT_EQ(line->at(line->count() - 1), QPointF(1.25, game().course[1].provinces[house]));
   }
   // The open chart follows the game: a point more at the next season's start.
+  const int before = qobject_cast<QLineSeries*>(window->chart()->series()[0])->count();
   recordSeasonStart(game());
-  EXPECT_EQ(qobject_cast<QLineSeries*>(window->chart()->series()[0])->count(), 3);
+  EXPECT_EQ(qobject_cast<QLineSeries*>(window->chart()->series()[0])->count(), before + 1);
 
   // Ten colours no two alike, even where the map's colours are close.
   for (int a = 1; a <= 10; ++a) {

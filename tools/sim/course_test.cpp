@@ -1,5 +1,6 @@
 // The course the simulator writes (--course) against the game's own log of the same seed.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -21,7 +22,8 @@ std::vector<std::string> split(const std::string& text, char separator) {
 }
 
 TEST(CourseTest, EachRowIsTheStandingTheLogShowsAtPlay) {
-  const auto file = std::filesystem::temp_directory_path() / "velmora-course-test.csv";
+  const auto file = std::filesystem::temp_directory_path() /
+                    ("velmora-course-test-" + std::to_string(::getpid()) + ".csv");
   const std::regex atPlay("^1: (\\d+) (\\S+) (\\S+)$");
   const std::regex seasonLine("^1: (\\d+年目の.*です|1年目、春です)$");
   int seasonsCompared = 0;
@@ -100,6 +102,14 @@ TEST(CourseTest, OnlyOneGameHasACourse) {
   std::string error;
   EXPECT_FALSE(parseOptions({"--games", "2", "--course", "x.csv"}, options, error));
   EXPECT_NE(error.find("--games 1"), std::string::npos) << error;
+
+  // A course that cannot be written stops the run before a game is played.
+  Options unwritable;
+  unwritable.courseFile = "/nonexistent/folder/course.csv";
+  std::ostringstream out, err;
+  EXPECT_EQ(runSimulation(unwritable, out, err), 1);
+  EXPECT_EQ(out.str(), "");
+  EXPECT_NE(err.str().find("cannot write"), std::string::npos);
 }
 
 }  // namespace

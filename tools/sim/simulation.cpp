@@ -206,6 +206,15 @@ int runSimulation(const Options& options, std::ostream& out, std::ostream& err) 
   const PlayLimits limits = options.turns < 0    ? PlayLimits{options.maxYears, 0}
                             : options.turns == 0 ? PlayLimits{0, 0}
                                                  : PlayLimits{kNoYearCap, options.turns};
+  // Opened first: a file that cannot be written stops the run before anything is played.
+  std::ofstream course;
+  if (!options.courseFile.empty()) {
+    course.open(options.courseFile, std::ios::binary | std::ios::trunc);
+    if (!course) {
+      err << "velmora-sim: cannot write " << options.courseFile << "\n";
+      return 1;
+    }
+  }
   std::optional<GameState> last;
   std::vector<GameResult> results;
   results.reserve(static_cast<size_t>(options.games));
@@ -226,8 +235,7 @@ int runSimulation(const Options& options, std::ostream& out, std::ostream& err) 
     results.push_back(playGame(game, limits));
     busy += std::clock() - start;
     last = game.state;
-    if (!options.courseFile.empty()) {
-      std::ofstream course(options.courseFile, std::ios::binary | std::ios::trunc);
+    if (course.is_open()) {
       writeCourse(game, course);
       course.close();
       if (!course) {

@@ -1,13 +1,17 @@
-# Installing the desktop game. Two layouts come from the same build:
-# - `cmake --install build --prefix DIR`: a folder that runs on its own (the rules in
-#   ui/CMakeLists.txt, plus the game's page beside the program below);
-# - `make package` (CPack, DEB): the Debian layout under /usr, from the rules of the component
-#   "deb" below, which a plain `cmake --install` leaves out (EXCLUDE_FROM_ALL).
+# Installing the desktop game. One set of rules serves every prefix and the package:
+# - `cmake --install build --prefix DIR`: the layout distributions expect (GNUInstallDirs,
+#   cmake/Distribution.cmake): the program in DIR/games, its page, launcher, AppStream data,
+#   icons, manual page and documents under DIR/share;
+# - `make package` (CPack, DEB): the same rules with the prefix /usr;
+# - with -DVELMORA_PORTABLE_INSTALL=ON, `cmake --install` makes instead a folder that runs on
+#   its own and keeps its saved game beside the program (no package is made from it).
 if(NOT VELMORA_UI)
   return()
 endif()
 
 find_package(Qt6 6.4 REQUIRED COMPONENTS Gui Svg)
+
+option(VELMORA_PORTABLE_INSTALL "cmake --install makes a folder that runs on its own" OFF)
 
 set(VELMORA_APP_ID org.velmora.velmora)
 set(VELMORA_PACKAGE_CONTACT "Velmora developers <maintainers@users.noreply.c-seed-c2130d3b.example>"
@@ -15,11 +19,12 @@ set(VELMORA_PACKAGE_CONTACT "Velmora developers <maintainers@users.noreply.c-see
 set(pkg_src ${PROJECT_SOURCE_DIR}/packaging)
 set(pkg_out ${PROJECT_BINARY_DIR}/packaging)
 
-# The game's page stands beside the program in the build folder and the installed folder;
-# the package keeps it with the game's other data.
+# The build folder is a place the game runs from: the marker keeps its save beside it
+# (ui/save_location.h), and the game's page stands beside the program there.
+file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/velmora.portable
+     CONTENT "This folder's Velmora keeps its saved game, Game.dt, beside the program.\n")
 configure_file(${PROJECT_SOURCE_DIR}/assets/velmora.html ${PROJECT_BINARY_DIR}/velmora.html
                COPYONLY)
-install(FILES ${PROJECT_SOURCE_DIR}/assets/velmora.html DESTINATION .)
 
 # The icon theme's bitmaps, drawn from the SVG by Qt's own renderer.
 set(icon_sizes 48 64 128 256)
@@ -38,46 +43,102 @@ add_custom_command(
   COMMENT "Rendering the icon's bitmaps"
   VERBATIM)
 
-# The manual page, compressed the way Debian installs them (-n: no file name or time in the
-# gzip header).
+# The manual page and the changelog, compressed the way Debian installs them (-n: no file name
+# or time in the gzip header).
 configure_file(${pkg_src}/velmora.6 ${pkg_out}/velmora.6 @ONLY)
+configure_file(${pkg_src}/changelog ${pkg_out}/changelog @ONLY)
 add_custom_command(
-  OUTPUT ${pkg_out}/velmora.6.gz
-  COMMAND gzip -9nf -k ${pkg_out}/velmora.6
-  DEPENDS ${pkg_out}/velmora.6
+  OUTPUT ${pkg_out}/velmora.6.gz ${pkg_out}/changelog.gz
+  COMMAND gzip -9nf -k ${pkg_out}/velmora.6 ${pkg_out}/changelog
+  DEPENDS ${pkg_out}/velmora.6 ${pkg_out}/changelog
   VERBATIM)
-add_custom_target(velmora_package_files ALL DEPENDS ${icon_pngs} ${pkg_out}/velmora.6.gz)
+add_custom_target(velmora_package_files ALL
+                  DEPENDS ${icon_pngs} ${pkg_out}/velmora.6.gz ${pkg_out}/changelog.gz)
 
 configure_file(${pkg_src}/${VELMORA_APP_ID}.metainfo.xml.in
                ${pkg_out}/${VELMORA_APP_ID}.metainfo.xml @ONLY)
 string(REGEX REPLACE "^.*<(.*)>$" "\\1" VELMORA_CONTACT "${VELMORA_PACKAGE_CONTACT}")
 configure_file(${pkg_src}/copyright ${pkg_out}/copyright @ONLY)
 
-# The Debian layout.
-set(deb COMPONENT deb EXCLUDE_FROM_ALL)
-install(TARGETS velmora RUNTIME DESTINATION games ${deb})
-install(FILES ${pkg_src}/${VELMORA_APP_ID}.desktop DESTINATION share/applications ${deb})
-install(FILES ${pkg_out}/${VELMORA_APP_ID}.metainfo.xml DESTINATION share/metainfo ${deb})
+# The launcher is written at install time, when the prefix is known: Exec names the program
+# alone where it is on the usual PATH, its full path elsewhere.
+function(velmora_install_launcher destination file_name program_dir icon)
+  install(CODE "
+    set(program_dir \"${program_dir}\")
+    if(NOT IS_ABSOLUTE \"\${program_dir}\")
+      set(program_dir \"\${CMAKE_INSTALL_PREFIX}/\${program_dir}\")
+    endif()
+    cmake_path(NORMAL_PATH program_dir)
+    string(REGEX REPLACE \"(.)/$\" \"\\\\1\" program_dir \"\${program_dir}\")
+    if(program_dir MATCHES \"^/usr(/local)?/(games|bin)/?$\")
+      set(VELMORA_EXEC velmora)
+    elseif(program_dir MATCHES \" \")
+      set(VELMORA_EXEC \"\\\"\${program_dir}/velmora\\\"\")
+    else()
+      set(VELMORA_EXEC \"\${program_dir}/velmora\")
+    endif()
+    set(VELMORA_ICON \"${icon}\")
+    string(REPLACE \"@PREFIX@\" \"\${CMAKE_INSTALL_PREFIX}\" VELMORA_ICON \"\${VELMORA_ICON}\")
+    set(dir \"${destination}\")
+    if(NOT IS_ABSOLUTE \"\${dir}\")
+      set(dir \"\${CMAKE_INSTALL_PREFIX}/\${dir}\")
+    endif()
+    set(launcher \"\$ENV{DESTDIR}\${dir}/${file_name}\")
+    message(STATUS \"Installing: \${launcher}\")
+    configure_file(\"${pkg_src}/${VELMORA_APP_ID}.desktop.in\" \"\${launcher}\" @ONLY)
+    list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${launcher}\")
+  ")
+endfunction()
+
+if(VELMORA_PORTABLE_INSTALL)
+  # Everything in one folder, with the marker that keeps the save beside the program.
+  install(TARGETS velmora RUNTIME DESTINATION .)
+  install(FILES ${PROJECT_BINARY_DIR}/velmora.portable ${PROJECT_SOURCE_DIR}/README.md
+                ${PROJECT_SOURCE_DIR}/assets/velmora.html ${PROJECT_SOURCE_DIR}/assets/velmora.svg
+                ${pkg_out}/copyright
+          DESTINATION .)
+  velmora_install_launcher(. velmora.desktop . @PREFIX@/velmora.svg)
+  message(STATUS "cmake --install makes a portable folder; `make package` is left out")
+  return()
+endif()
+
+set(share ${CMAKE_INSTALL_DATADIR})
+install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped program (the package's) sheds the compilers' notes too, as dh_strip does.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    set(program \"${CMAKE_INSTALL_BINDIR}/velmora\")
+    if(NOT IS_ABSOLUTE \"\${program}\")
+      set(program \"\${CMAKE_INSTALL_PREFIX}/\${program}\")
+    endif()
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                            \"\$ENV{DESTDIR}\${program}\" COMMAND_ERROR_IS_FATAL ANY)
+  endif()
+")
+# ui/home_page.h finds the page in share/games/velmora beside the program's folder.
+install(FILES ${PROJECT_SOURCE_DIR}/assets/velmora.html DESTINATION ${share}/games/velmora)
+velmora_install_launcher(${share}/applications ${VELMORA_APP_ID}.desktop
+                         ${CMAKE_INSTALL_BINDIR} ${VELMORA_APP_ID})
+install(FILES ${pkg_out}/${VELMORA_APP_ID}.metainfo.xml DESTINATION ${share}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/assets/velmora.svg
-        DESTINATION share/icons/hicolor/scalable/apps RENAME ${VELMORA_APP_ID}.svg ${deb})
+        DESTINATION ${share}/icons/hicolor/scalable/apps RENAME ${VELMORA_APP_ID}.svg)
 foreach(size ${icon_sizes})
-  install(FILES ${pkg_out}/icons/${size}.png DESTINATION share/icons/hicolor/${size}x${size}/apps
-          RENAME ${VELMORA_APP_ID}.png ${deb})
+  install(FILES ${pkg_out}/icons/${size}.png DESTINATION ${share}/icons/hicolor/${size}x${size}/apps
+          RENAME ${VELMORA_APP_ID}.png)
 endforeach()
-install(FILES ${PROJECT_SOURCE_DIR}/assets/velmora.html DESTINATION share/games/velmora ${deb})
-install(FILES ${PROJECT_SOURCE_DIR}/README.md ${pkg_out}/copyright DESTINATION share/doc/velmora
-        ${deb})
-install(FILES ${pkg_out}/velmora.6.gz DESTINATION share/man/man6 ${deb})
-install(FILES ${pkg_src}/lintian-overrides DESTINATION share/lintian/overrides RENAME velmora
-        ${deb})
+install(FILES ${pkg_out}/velmora.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${pkg_out}/copyright ${pkg_out}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "${VELMORA_PACKAGE_CONTACT}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-# Only the Debian layout goes into the package.
-set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};Velmora;deb;/")
+# The install rules run with the prefix /usr itself (and DESTDIR), so the launcher's Exec is
+# worked out for /usr/games.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
@@ -91,10 +152,11 @@ A single-player, turn-based strategy game of provincial conquest in central
 Japan, with a Japanese user interface. Ten provinces, ten ruling houses, one
 map: you command one house, the computer the other nine, and the game ends when
 one house holds all ten provinces.")
-# The libraries the program links come from dpkg-shlibdeps, libqt6svg6 (the map's renderer)
-# among them. Named here is what the program loads by itself at run time and no library call
-# reveals: the Japanese font it asks for by name and Qt's Japanese translation of the standard
-# buttons. The X11 platform plugin is part of libqt6gui6; Wayland's is a package of its own.
+# Every library the program links (the Qt libraries, libqt6svg6 for the map) comes into
+# Depends from dpkg-shlibdeps. Named here is what the program loads by itself at run time and
+# no library call reveals: the Japanese font it asks for by name and Qt's Japanese translation
+# of the standard buttons. The X11 platform plugin is part of libqt6gui6; Wayland's is a
+# package of its own.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")

@@ -1,8 +1,7 @@
 #include "ui/save_location.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
+#include <system_error>
 
 namespace velmora::ui {
 
@@ -14,19 +13,19 @@ bool usableBase(const char* value) {
 
 }  // namespace
 
-std::filesystem::path chooseSaveDirectory(const std::filesystem::path& programDir,
-                                          bool programDirWritable, const char* xdgDataHome,
-                                          const char* home) {
-  if (programDirWritable) return programDir;
+std::filesystem::path chooseSaveDirectory(const std::filesystem::path& programDir, bool portable,
+                                          const char* xdgDataHome, const char* home) {
+  if (portable) return programDir;
   if (usableBase(xdgDataHome)) return std::filesystem::path(xdgDataHome) / "velmora";
   if (usableBase(home)) return std::filesystem::path(home) / ".local" / "share" / "velmora";
   return programDir;
 }
 
 std::filesystem::path saveDirectoryFor(const std::filesystem::path& programDir) {
-  // access() asks with the real user's rights, which are the player's: root passes anywhere.
-  const bool writable = ::access(programDir.c_str(), W_OK) == 0;
-  return chooseSaveDirectory(programDir, writable, std::getenv("XDG_DATA_HOME"),
+  // Whether the folder is writable says nothing: root can write into /usr/games.
+  std::error_code ignored;
+  const bool portable = std::filesystem::is_regular_file(programDir / kPortableMarkerFile, ignored);
+  return chooseSaveDirectory(programDir, portable, std::getenv("XDG_DATA_HOME"),
                              std::getenv("HOME"));
 }
 

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 
@@ -17,9 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(SaveLocation, BesideAWritableProgramElseInThePlayersDataFolder) {
+TEST(SaveLocation, BesideAMarkedProgramElseInThePlayersDataFolder) {
   const fs::path program = "/usr/games";
-  // A writable program folder wins over everything else.
+  // A marked program folder wins over everything else.
   EXPECT_EQ(chooseSaveDirectory(program, true, "/x/data", "/home/p"), program);
   // Otherwise XDG_DATA_HOME, then HOME's default data folder.
   EXPECT_EQ(chooseSaveDirectory(program, false, "/x/data", "/home/p"), "/x/data/velmora");
@@ -53,7 +54,7 @@ class ScopedEnv {
   std::optional<std::string> old_;
 };
 
-TEST(SaveLocation, TheProcessRuleReadsTheEnvironmentAndMakesNothing) {
+TEST(SaveLocation, OnlyTheMarkerKeepsTheSaveBesideTheProgram) {
   QTemporaryDir tmp;
   ASSERT_TRUE(tmp.isValid());
   const fs::path root = tmp.path().toStdString();
@@ -61,13 +62,20 @@ TEST(SaveLocation, TheProcessRuleReadsTheEnvironmentAndMakesNothing) {
   fs::create_directory(program);
   const ScopedEnv data("XDG_DATA_HOME", (root / "data").string());
 
-  // Writable (the test's own folder): the save stays beside the program, nothing is made.
-  EXPECT_EQ(saveDirectoryFor(program), program);
+  // A folder the player (or root) can write to is not enough: an install under a system
+  // prefix saves into the data folder, left for the first save to make.
+  EXPECT_EQ(saveDirectoryFor(program), root / "data" / "velmora");
   EXPECT_FALSE(fs::exists(root / "data"));
 
-  // A folder the player cannot write to (one that does not exist fails access() even for
-  // root): the data folder is chosen, and left for the first save to make.
-  EXPECT_EQ(saveDirectoryFor(root / "gone"), root / "data" / "velmora");
+  // A folder of the marker's name is no marker.
+  fs::create_directory(program / kPortableMarkerFile);
+  EXPECT_EQ(saveDirectoryFor(program), root / "data" / "velmora");
+  fs::remove(program / kPortableMarkerFile);
+
+  // The build folder and the portable install carry the marker: the save stays beside the
+  // program, nothing is made.
+  std::ofstream(program / kPortableMarkerFile) << "\n";
+  EXPECT_EQ(saveDirectoryFor(program), program);
   EXPECT_FALSE(fs::exists(root / "data"));
 }
 

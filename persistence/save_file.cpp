@@ -287,14 +287,9 @@ std::optional<SaveFileError> writeSaveFile(const GameState& s, const std::filesy
     FileDescriptor fd(::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644));
     if (fd.get() >= 0) {
       if (!fill(fd.get())) return ioError(file.string() + failedStep, errno);
-      if (nameTemporary(fd.get(), target, tmp)) {
-        if (!fd.close()) {
-          const int err = errno;
-          ::unlink(tmp.c_str());
-          return ioError(file.string() + " に書き込めません", err);
-        }
-        return replaceWith(tmp);
-      }
+      // Named and renamed at once: only a kill between the two leaves the name behind. The
+      // descriptor closes afterwards; the bytes already reached the disk.
+      if (nameTemporary(fd.get(), target, tmp)) return replaceWith(tmp);
       // Without /proc the file cannot be named: written again the older way below.
       if (errno != ENOENT) return ioError(file.string() + " を作れません", errno);
     } else if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {

@@ -68,7 +68,7 @@ void settleBattle(Game& g, bool won) {
           t.troops);
     }
     if (t.troops > kLimit) {
-      a.troops += t.troops - kLimit;
+      a.troops = capAtBound(std::int64_t{a.troops} + t.troops - kLimit);
       t.troops = kLimit;
     }
     t.lord = a.lord;

@@ -41,7 +41,7 @@ bool developAndRaiseMorale(Game& g, int p, std::int32_t Province::*field, bool h
   if (!checkInvestment(g, p, pr.gold, pr.*field, kLimit)) return false;
   if (!invest(g, p, field, kLimit, halve)) return false;
   // Morale has no limit of its own here; the province check reports it when it passes 999.
-  if (raisesMorale) ++pr.morale;
+  if (raisesMorale) pr.morale = capAtBound(std::int64_t{pr.morale} + 1);
   return true;
 }
 

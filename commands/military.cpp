@@ -1,5 +1,6 @@
 #include "commands/military.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "commands/development.h"
@@ -76,9 +77,12 @@ bool RaiseTroops(Game& g, int p) {
   pr.troops += recruits;
   pr.gold -= chargeOf(recruits * price);
   refundAboveLimit(g, p, pr.troops, price);
-  // New soldiers come unarmed: the arms value is an average over all soldiers.
+  // New soldiers come unarmed: the arms value is an average over all soldiers. More recruits
+  // than the troops kept (gold far above the limit, most of them refunded) leave none of the
+  // old soldiers, rather than a negative armament.
   if (pr.arms > 0 && pr.troops > 0) {
-    pr.arms = roundHalfEven(static_cast<double>(pr.troops - recruits) / pr.troops * pr.arms);
+    const std::int32_t veterans = pr.troops - std::min(recruits, pr.troops);
+    pr.arms = roundHalfEven(static_cast<double>(veterans) / pr.troops * pr.arms);
   } else {
     pr.arms = 0;
   }

@@ -25,6 +25,15 @@ std::int32_t chargeOf(double cost);
 // Holds a value at the 999 limit.
 inline std::int32_t capAtLimit(std::int32_t v) { return v > kLimit ? kLimit : v; }
 
+// The most a province quantity may hold at all: a save file may carry values above the 999
+// limit (the province check reports them), and play must keep them saveable, so whatever
+// play raises without a 999 cap of its own stops here.
+inline constexpr std::int32_t kQuantityBound = 9999;
+
+inline std::int32_t capAtBound(std::int64_t v) {
+  return static_cast<std::int32_t>(v > kQuantityBound ? kQuantityBound : v);
+}
+
 // Counters the game only ever adds to (the year, battles won and lost, tactic uses) stop at a
 // billion: far beyond any game, and the most a save file takes, so that a game loaded at the
 // bound plays on and saves again without a counter overflowing or leaving the file's range.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/game.h"
+#include "core/numeric.h"
 #include "core/quiet_port.h"
 #include "core/scenario.h"
 #include "game/turn_cycle.h"
@@ -88,6 +89,23 @@ int main(int argc, char** argv) {
     g.state.nations[4].wins = 7;
     g.state.nations[4].tacticUses = {0, 1, 2, 3, 4, 5};
     ok &= save(g.state, dir + "/limits.dt");
+  }
+  {  // every province value at the most a file holds
+    QuietPort port;
+    SeededRandom rng(4);
+    Game g(port, rng);
+    g.state.playerHouse = "*";
+    g.state.autoAdvance = true;
+    openGame(g);
+    playTurns(g, port, 1);
+    for (int p = 1; p <= kProvinceCount; ++p) {
+      Province& pr = g.state.provinces[p];
+      for (std::int32_t* v : {&pr.power, &pr.town, &pr.castle, &pr.food, &pr.gold, &pr.troops,
+                              &pr.arms, &pr.morale}) {
+        *v = kQuantityBound;
+      }
+    }
+    ok &= save(g.state, dir + "/bound.dt");
   }
   return ok ? 0 : 1;
 }

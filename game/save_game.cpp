@@ -1,5 +1,7 @@
 #include "game/save_game.h"
 
+#include <sys/stat.h>
+
 #include <system_error>
 
 #include "core/course.h"
@@ -30,16 +32,27 @@ bool saveGame(Game& g) {
     return false;
   }
   showPanel(g, Panel::Message);
-  if (g.makeSaveDirectory) {
-    // A failure here shows as the write's own message, which names the file.
-    std::error_code ignored;
-    std::filesystem::create_directories(g.saveDirectory, ignored);
-  }
-  if (auto error = writeSaveFile(g.state, saveFilePath(g))) {
-    showFailure(g, "セーブできませんでした。\n" + error->describe() +
-                       "\n前のセーブファイルはそのまま残っています。");
+  const std::filesystem::path file = saveFilePath(g);
+  const auto fail = [&](const std::string& why, bool earlierFileKept) {
+    std::string text = "セーブできませんでした。\n" + why;
+    if (earlierFileKept) text += "\n前のセーブファイルはそのまま残っています。";
+    showFailure(g, text);
     return false;
+  };
+  if (g.makeSaveDirectory) {
+    std::error_code ec;
+    std::filesystem::create_directories(g.saveDirectory, ec);
+    if (ec) {
+      // No folder, so no earlier file either.
+      return fail(file.string() + " を置くフォルダ " + g.saveDirectory.string() + " を作れません(" +
+                      systemErrorReason(ec.value()) + ")",
+                  false);
+    }
   }
+  // A failed save leaves whatever was there; only say so when there was a save to keep.
+  struct stat before {};
+  const bool earlier = ::stat(file.c_str(), &before) == 0 && S_ISREG(before.st_mode);
+  if (auto error = writeSaveFile(g.state, file)) return fail(error->describe(), earlier);
   showBox(g, "セーブしました");
   return true;
 }

@@ -11,12 +11,17 @@
 // simulator share these.
 namespace velmora {
 
-// Writes the saved part of the state to `file`. The bytes go to a temporary file of this save
-// alone, created beside it, which is flushed to the disk and then renamed over `file`: a
-// failure at any point (a full disk, a missing permission, the program killed) leaves the
-// previous file as it was, and of two saves at the same moment each writes a whole game and
-// the later one stays. A `file` that is a symbolic link is followed, as loading follows it: the
-// file it names is replaced and the link stays. The new file has the mode 0644 less the umask.
+// Writes the saved part of the state to `file`. The bytes go to a new file of this save alone,
+// made beside it without a name where the file system allows (else under a temporary name),
+// flushed to the disk and then renamed over `file`: a failure at any point (a full disk, a
+// missing permission, the program killed) leaves the previous file as it was, and of two
+// saves at the same moment each writes a whole game and the later one stays. Temporary files
+// of earlier saves killed at the last moment are removed once they are a minute old.
+// A `file` that is a symbolic link is followed only when that cannot replace what the player
+// does not own: the links and the existing regular file they end in all belong to the
+// effective user, and no one else may write to the folders holding the links; the file is
+// then replaced with its mode kept and the link stays. Any other link is refused and nothing
+// is changed. A new file has the mode 0644 less the umask. Every message names `file`.
 // Nothing when the file was written, else what went wrong.
 std::optional<SaveFileError> writeSaveFile(const GameState& s, const std::filesystem::path& file);
 

@@ -319,6 +319,9 @@ SaveOutcome<GameState> parseSaveFile(std::string_view bytes) {
   if (!reader.error()) checkAcrossLines(s, reader);
   if (reader.error()) return {std::nullopt, *reader.error()};
   s.orderPosition = 1;
+  // Files are written only at the start of a turn; a false flag (a file made by hand) would
+  // otherwise refuse to save or load until a turn had been played.
+  s.turnStart = true;
   return {std::move(s), {}};
 }
 

@@ -42,7 +42,8 @@ bool isStorableText(const std::string& text);
 // handed out, so whatever this returns loads again to the same state).
 SaveOutcome<std::string> encodeSaveFile(const GameState& s);
 
-// Reads the bytes into a fresh state: every saved field from the file, `orderPosition` 1.
+// Reads the bytes into a fresh state: every saved field from the file, `orderPosition` 1 and
+// `turnStart` true whatever flag its line holds.
 // Every line is checked; the first fault found is reported. Never throws on any input.
 SaveOutcome<GameState> parseSaveFile(std::string_view bytes);
 

@@ -23,10 +23,10 @@ inline constexpr std::int32_t kInt32Min = std::numeric_limits<std::int32_t>::min
 inline constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
 // The game keeps province quantities within 0..999 and reports a value above after a load;
-// this wider bound only keeps the sums and products the rules form far inside 32 bits. Nothing
-// in play takes a quantity below 0, and a negative one (a negative 民度 above all) would turn
-// the autumn incomes into losses that grow without end, so none is taken.
-inline constexpr std::int32_t kQuantityBound = 9999;
+// the wider bound kQuantityBound (core/numeric.h), which play never passes, keeps the sums and
+// products the rules form far inside 32 bits. Nothing in play takes a quantity below 0, and a
+// negative one (a negative 民度 above all) would turn the autumn incomes into losses that grow
+// without end, so none is taken.
 
 inline constexpr std::string_view kPolicies[] = {"普通", "内政", "戦争"};
 inline constexpr std::string_view kTemperaments[] = {"普通", "猛進", "慎重"};

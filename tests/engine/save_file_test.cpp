@@ -1,15 +1,22 @@
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iostream>
+#include <random>
 #include <set>
 #include <sstream>
 #include <thread>
 
+#include "core/numeric.h"
 #include "core/scenario.h"
 #include "engine/fake_port.h"
 #include "game/save_game.h"
@@ -22,6 +29,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::Fixture;
+
+constexpr uid_t kNobody = 65534;
 
 // A fresh directory per test, removed afterwards.
 class TempDir {
@@ -429,6 +438,76 @@ TEST(SaveFormat, CountersAtTheirBoundPlayOnAndSaveAgain) {
   EXPECT_GT(battles, 0);
 }
 
+// Every province value at the most a file holds: the game loads (the province check reports
+// the values above 999), plays 100 seasons without taking a value below 0 or past the bound,
+// and saves and loads again.
+TEST(SaveFormat, ProvinceValuesAtTheirBoundPlayOnAndSaveAgain) {
+  TempDir dir;
+  int played = 0;
+  for (int game = 0; game < 3; ++game) {
+    test::RecordingPort port;
+    SeededRandom rng(900 + game);
+    Game g(port, rng);
+    port.game = &g;
+    g.saveDirectory = dir.path();
+    GameState& s = g.state;
+    s.playerHouse = "*";
+    s.autoAdvance = true;
+    newGame(g);
+    for (int p = 1; p <= kProvinceCount; ++p) {
+      Province& pr = s.provinces[p];
+      for (std::int32_t* v : {&pr.power, &pr.town, &pr.castle, &pr.food, &pr.gold, &pr.troops,
+                              &pr.arms, &pr.morale}) {
+        *v = kQuantityBound;
+      }
+    }
+    ASSERT_TRUE(saveGame(g));
+    loadGame(g);
+    ASSERT_EQ(s.provinces[1].morale, kQuantityBound);
+
+    int seasons = 0;
+    while (seasons < 100 && !g.ended) {
+      const int season = s.season;
+      pressOk(g);
+      seasons += s.season != season;
+      for (int p = 1; p <= kProvinceCount; ++p) {
+        const Province& pr = s.provinces[p];
+        for (std::int32_t v :
+             {pr.power, pr.town, pr.castle, pr.food, pr.gold, pr.troops, pr.arms, pr.morale}) {
+          ASSERT_GE(v, 0) << "game " << game << " season " << seasons << " province " << p;
+          ASSERT_LE(v, kQuantityBound) << "game " << game << " season " << seasons;
+        }
+      }
+      port.clear();
+    }
+    if (g.ended) continue;
+    ASSERT_TRUE(s.turnStart);
+    ASSERT_TRUE(saveGame(g)) << "game " << game << ": " << port.boxes.back().text;
+    const GameState saved = s;
+    loadGame(g);
+    EXPECT_EQ(s, saved);
+    ++played;
+  }
+  EXPECT_GT(played, 0);
+}
+
+// The file is written only at the start of a turn, so the flag of that line is read back as
+// true whatever it says: a file with #FALSE# there saves and loads again at once.
+TEST_F(SaveTest, TheTurnStartFlagIsReadBackAsTrue) {
+  std::vector<std::string> lines = knownLines();
+  ASSERT_EQ(lines[276], "#TRUE#");
+  lines[276] = "#FALSE#";
+  writeBytes(file(), joinLines(lines));
+  f.s.year = 5;
+  loadGame(f.game);
+  EXPECT_EQ(f.s.year, 1);
+  EXPECT_TRUE(f.s.turnStart);
+  EXPECT_TRUE(saveGame(f.game)) << f.port.boxTexts().back();
+  EXPECT_EQ(readBytes(file()), joinLines(knownLines()));
+  lines[276] = "yes";  // still a flag, or the file is refused
+  EXPECT_FALSE(parseSaveFile(joinLines(lines)));
+}
+
 TEST(SaveFormat, RefusesBrokenLineStructure) {
   const std::string good = joinLines(knownLines());
   ASSERT_TRUE(parseSaveFile(good));
@@ -595,26 +674,40 @@ TEST_F(SaveTest, ASaveDirectoryUnderARegularFileFails) {
 }
 
 TEST_F(SaveTest, LeftoverTemporaryFilesFromKilledSavesDoNotMatter) {
-  // What killed saves leave, under the names saves use now and used before; a save neither
-  // writes through them nor removes them.
-  const std::set<std::string> leftovers{"Game.dt.tmp", "Game.dt.tmpAbc123"};
-  for (const auto& name : leftovers) writeBytes(dir.path() / name, "half a fi");
+  // What killed saves leave, under the names saves use now and used before; a save never
+  // writes through them, and removes those of its own pattern once they are a minute old.
+  const std::set<std::string> leftovers{"Game.dt.tmp", "Game.dt.tmpAbc123", "Game.dt.tmpOld456",
+                                        "Game.dt.tmpTooLong1", "Game.dt.tmpLink99"};
+  for (const auto& name : leftovers) {
+    if (name != "Game.dt.tmpLink99") writeBytes(dir.path() / name, "half a fi");
+  }
+  fs::create_symlink("Game.dt.tmp", dir.path() / "Game.dt.tmpLink99");
+  const auto old = fs::file_time_type::clock::now() - std::chrono::seconds(61);
+  for (const char* name : {"Game.dt.tmp", "Game.dt.tmpOld456", "Game.dt.tmpTooLong1"}) {
+    fs::last_write_time(dir.path() / name, old);
+  }
   ASSERT_TRUE(saveGame(f.game));
   EXPECT_EQ(readBytes(file()), joinLines(knownLines()));
-  for (const auto& name : leftovers) EXPECT_EQ(readBytes(dir.path() / name), "half a fi");
   std::set<std::string> expected = leftovers;
+  expected.erase("Game.dt.tmpOld456");  // the one stale name of the pattern
+  for (const auto& name : expected) EXPECT_EQ(readBytes(dir.path() / name), "half a fi") << name;
   expected.insert("Game.dt");
   EXPECT_EQ(namesIn(dir.path()), expected);
 }
 
-// Saving follows a symbolic link as loading does: the file it names is replaced and the link
-// stays. A loop of links is refused both ways, in the game's language.
+// Saving follows a symbolic link to the player's own file as loading does: the file it names
+// is replaced with its mode kept, and the link stays. A loop of links is refused both ways, in
+// the game's language.
 TEST_F(SaveTest, SavingAndLoadingBothFollowASymbolicLink) {
   fs::create_directory(dir.path() / "store");
-  fs::create_symlink("store/real.dt", file());  // relative to the link's folder; no file yet
+  writeBytes(dir.path() / "store" / "real.dt", "an older game");
+  fs::permissions(dir.path() / "store" / "real.dt", fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink("store/real.dt", file());  // relative to the link's folder
   ASSERT_TRUE(saveGame(f.game)) << f.port.boxTexts().back();
   EXPECT_TRUE(fs::is_symlink(file()));
   EXPECT_EQ(readBytes(dir.path() / "store" / "real.dt"), joinLines(knownLines()));
+  EXPECT_EQ(fs::status(dir.path() / "store" / "real.dt").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
   f.s.year = 7;
   ASSERT_TRUE(saveGame(f.game));  // replaces the file the link names
   EXPECT_TRUE(fs::is_symlink(file()));
@@ -638,6 +731,164 @@ TEST_F(SaveTest, SavingAndLoadingBothFollowASymbolicLink) {
         << box.text;
   }
   EXPECT_TRUE(fs::is_symlink(file()));
+}
+
+// Runs `body` in a child process as the user nobody (65534) when the tests run as root, as CI
+// does; its result comes back as text.
+std::string asAnotherUser(const std::function<std::string()>& body) {
+  int out[2];
+  if (pipe(out) != 0) return "no pipe";
+  const pid_t child = fork();
+  if (child == 0) {
+    close(out[0]);
+    std::string result;
+    if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) {
+      result = "cannot become nobody";
+    } else {
+      result = body();
+    }
+    for (std::size_t done = 0; done < result.size();) {
+      const ssize_t n = write(out[1], result.data() + done, result.size() - done);
+      if (n <= 0) break;
+      done += static_cast<std::size_t>(n);
+    }
+    _exit(0);
+  }
+  close(out[1]);
+  std::string result;
+  char buf[4096];
+  for (ssize_t n; (n = read(out[0], buf, sizeof buf)) > 0;) result.append(buf, n);
+  close(out[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? result : "the child died";
+}
+
+// A folder of nobody's, mode `mode`, inside `parent`.
+fs::path nobodysFolder(const fs::path& parent, const std::string& name, mode_t mode = 0755) {
+  const fs::path p = parent / name;
+  fs::create_directory(p);
+  EXPECT_EQ(chown(p.c_str(), kNobody, kNobody), 0);
+  EXPECT_EQ(chmod(p.c_str(), mode), 0);
+  return p;
+}
+
+void writeOwnedBy(const fs::path& p, const std::string& bytes, uid_t owner, mode_t mode) {
+  writeBytes(p, bytes);
+  EXPECT_EQ(chown(p.c_str(), owner, owner), 0);
+  EXPECT_EQ(chmod(p.c_str(), mode), 0);
+}
+
+void linkOwnedBy(const fs::path& target, const fs::path& link, uid_t owner) {
+  fs::create_symlink(target, link);
+  EXPECT_EQ(lchown(link.c_str(), owner, owner), 0);
+}
+
+// What nobody's save into `folder` said: "saved", or the text of its box.
+std::string saveAsNobody(const fs::path& folder) {
+  return asAnotherUser([&] {
+    test::Fixture f{"織田", {0.25, 0.0, 0.385}};
+    f.game.saveDirectory = folder;
+    if (saveGame(f.game)) return std::string("saved");
+    return f.port.boxes.empty() ? std::string("no box") : f.port.boxes.back().text;
+  });
+}
+
+// The link attack and its relatives: saving follows a link only when the link and the regular
+// file it names are the player's own and no one else may write where the link lies. Every
+// other save through a link is refused with a box that says why, and changes nothing.
+TEST(SaveFile, SavingThroughALinkReplacesOnlyThePlayersOwnFile) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to stand for a second user";
+  TempDir dir;
+  fs::permissions(dir.path(), fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write);
+  const std::string old = "an older game";
+
+  struct Case {
+    std::string name;
+    std::string why;  // what the box says; empty: the save goes ahead
+  };
+  const std::vector<Case> cases{
+      {"foreign-link", "リンクの持ち主がこのユーザーではありません"},
+      {"foreign-target", "リンク先の持ち主がこのユーザーではありません"},
+      {"device", "リンク先が普通のファイルではありません"},
+      {"dangling", "リンク先のファイルがありません"},
+      {"shared-folder", "リンクのあるフォルダにほかのユーザーも書き込めます"},
+      {"sticky-folder", "リンクのあるフォルダにほかのユーザーも書き込めます"},
+      {"own", ""},
+  };
+  for (const Case& c : cases) {
+    const mode_t mode = c.name == "shared-folder" ? 0777 : c.name == "sticky-folder" ? 01777 : 0755;
+    const fs::path folder = nobodysFolder(dir.path(), c.name, mode);
+    const fs::path link = folder / "Game.dt";
+    const fs::path real = folder / "real.dt";
+    if (c.name == "foreign-link") {
+      writeOwnedBy(real, old, kNobody, 0600);
+      linkOwnedBy(real, link, 0);  // planted by root
+    } else if (c.name == "foreign-target") {
+      writeOwnedBy(real, old, 0, 0600);  // root's own file where nobody may rename over it
+      linkOwnedBy(real, link, kNobody);
+    } else if (c.name == "device") {
+      linkOwnedBy("/dev/null", link, kNobody);
+    } else if (c.name == "dangling") {
+      linkOwnedBy(real, link, kNobody);
+    } else {
+      writeOwnedBy(real, old, kNobody, 0600);
+      linkOwnedBy("real.dt", link, kNobody);
+    }
+    const std::set<std::string> before = namesIn(folder);
+
+    const std::string said = saveAsNobody(folder);
+    SCOPED_TRACE(c.name + ": " + said);
+    EXPECT_TRUE(fs::is_symlink(link));
+    if (c.why.empty()) {
+      EXPECT_EQ(said, "saved");
+      EXPECT_EQ(readBytes(real), *encodeSaveFile(Fixture{"織田", {0.25, 0.0, 0.385}}.s).value);
+      struct stat info {};
+      ASSERT_EQ(stat(real.c_str(), &info), 0);
+      EXPECT_EQ(info.st_mode & 07777, 0600u);
+      EXPECT_EQ(info.st_uid, kNobody);
+    } else {
+      EXPECT_NE(said.find("セーブできませんでした。"), std::string::npos);
+      EXPECT_NE(said.find(link.string() + " はシンボリックリンクで、" + c.why), std::string::npos);
+      if (c.name == "dangling") {
+        EXPECT_FALSE(fs::exists(real));
+      } else if (c.name != "device") {
+        EXPECT_EQ(readBytes(real), old);
+      }
+    }
+    EXPECT_EQ(namesIn(folder), before);
+  }
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+// A save that cannot even make its folder says so, for Game.dt, with the folder's own error,
+// and speaks of an earlier file only when there is one.
+TEST(SaveFile, AFailedSaveSaysWhatIsTrue) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to stand for a second user";
+  TempDir dir;
+  fs::permissions(dir.path(), fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write);
+
+  const std::string said = asAnotherUser([&] {
+    test::Fixture f{"織田", {0.25, 0.0, 0.385}};
+    f.game.saveDirectory = dir.path() / "data" / "velmora";
+    f.game.makeSaveDirectory = true;
+    if (saveGame(f.game)) return std::string("saved");
+    return f.port.boxes.empty() ? std::string("no box") : f.port.boxes.back().text;
+  });
+  EXPECT_EQ(said, "セーブできませんでした。\n" +
+                      (dir.path() / "data" / "velmora" / "Game.dt").string() + " を置くフォルダ " +
+                      (dir.path() / "data" / "velmora").string() +
+                      " を作れません(許可がありません)");
+  EXPECT_FALSE(fs::exists(dir.path() / "data"));
+
+  // A folder nobody may not write to, with an earlier save of root's.
+  writeBytes(dir.path() / "Game.dt", "an older game");
+  const std::string kept = saveAsNobody(dir.path());
+  EXPECT_EQ(kept,
+            "セーブできませんでした。\n" + (dir.path() / "Game.dt").string() +
+                " を作れません(許可がありません)\n前のセーブファイルはそのまま残っています。");
+  EXPECT_EQ(readBytes(dir.path() / "Game.dt"), "an older game");
+  EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"Game.dt"});
 }
 
 TEST_F(SaveTest, ASavedFileHas0644LessTheUmask) {
@@ -673,6 +924,46 @@ TEST(SaveFile, ConcurrentSavesEachWriteAWholeGame) {
     ASSERT_TRUE(left) << "pair " << pair << ": " << left.error.describe();
     ASSERT_TRUE(*left.value == a.s || *left.value == b.s) << "pair " << pair;
   }
+  EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"Game.dt"});
+}
+
+// Saves killed at random moments, 300 of them: the file left is always a whole game, and no
+// temporary file stays. A kill can only leave one in the instant between naming the finished
+// file and renaming it over Game.dt; the next save removes such a name once it is a minute
+// old (aged here rather than waited for).
+TEST(SaveFile, KilledSavesLeaveNoTemporaryFile) {
+  TempDir dir;
+  const fs::path file = dir.path() / "Game.dt";
+  Fixture a{"織田", {0.25, 0.0, 0.385}};
+  Fixture b{"織田", {0.25, 0.0, 0.385}};
+  b.s.year = 2;
+  ASSERT_FALSE(writeSaveFile(a.s, file));
+  std::mt19937 random(20);
+  std::uniform_int_distribution<int> delay(0, 8000);  // microseconds: a few saves
+  constexpr int kKills = 300;
+  for (int kill = 0; kill < kKills; ++kill) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      for (int k = 0;; ++k) writeSaveFile(k % 2 == 0 ? b.s : a.s, file);
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+  }
+  std::set<std::string> left = namesIn(dir.path());
+  left.erase("Game.dt");
+  std::cout << kKills << " saves killed; names left before the next save: " << left.size() << "\n";
+  EXPECT_LE(left.size(), 10u);
+  SaveOutcome<GameState> loaded = readSaveFile(file);
+  ASSERT_TRUE(loaded) << loaded.error.describe();
+  EXPECT_TRUE(*loaded.value == a.s || *loaded.value == b.s);
+
+  const auto twoMinutesAgo = fs::file_time_type::clock::now() - std::chrono::minutes(2);
+  for (const auto& name : left) fs::last_write_time(dir.path() / name, twoMinutesAgo);
+  ASSERT_FALSE(writeSaveFile(a.s, file));
   EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"Game.dt"});
 }
 

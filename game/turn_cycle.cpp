@@ -58,7 +58,7 @@ void shuffleOrder(Game& g) {
     for (int k = kProvinceCount; k >= 2; --k) {
       double r = g.rng.next();
       // Seven significant digits first: an r of 0.49999996 becomes 0.5000000 and then 0.
-      if (roundHalfEven(roundToSignificant(r, 7)) == 1) std::swap(order[k], order[1]);
+      if (roundHalfEvenAtSevenDigits(r) == 1) std::swap(order[k], order[1]);
     }
   }
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/numeric.h"
+#include "core/random.h"
 
 namespace velmora {
 namespace {
@@ -40,6 +43,35 @@ TEST(Numeric, SignificantDigitRounding) {
   EXPECT_EQ(roundToSignificant(0.4999999, 7), 0.4999999);
   EXPECT_EQ(roundToSignificant(0.99999996, 7), 1.0);
   EXPECT_EQ(roundToSignificant(0.0, 7), 0.0);
+}
+
+// The comparison that decides the shuffle's coin must agree with rounding by text: on every
+// double within a million steps of the threshold, on a million draws of the game's generator,
+// and outside the range of a draw.
+TEST(Numeric, SevenDigitCoinAgreesWithTextRounding) {
+  auto byText = [](double x) { return roundHalfEven(roundToSignificant(x, 7)); };
+  int mismatches = 0;
+  int ones = 0;
+  double up = 0.50000005;
+  double down = std::nextafter(up, 0.0);
+  for (int step = 0; step < 1'000'000; ++step) {
+    mismatches += roundHalfEvenAtSevenDigits(up) != byText(up);
+    mismatches += roundHalfEvenAtSevenDigits(down) != byText(down);
+    ones += byText(up) - byText(down);
+    up = std::nextafter(up, 1.0);
+    down = std::nextafter(down, 0.0);
+  }
+  EXPECT_EQ(ones, 1'000'000);  // the threshold lies between the two walks
+  SeededRandom rng(7);
+  for (int draw = 0; draw < 1'000'000; ++draw) {
+    const double r = rng.next();
+    mismatches += roundHalfEvenAtSevenDigits(r) != byText(r);
+  }
+  for (double x : {0.0, -0.0, 0x1p-1074, 0.1, 0.49999996, 0.5, 0.9999999, 0.99999995,
+                   std::nextafter(1.0, 0.0), 1.0, 1.4999999, 1.50000005, -0.4, 2.5, 1e300}) {
+    EXPECT_EQ(roundHalfEvenAtSevenDigits(x), byText(x)) << x;
+  }
+  EXPECT_EQ(mismatches, 0);
 }
 
 TEST(Numeric, TypedAmountsAreReadAsDecimals) {

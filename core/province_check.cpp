@@ -1,5 +1,7 @@
 #include "core/province_check.h"
 
+#include <algorithm>
+
 #include "core/messages.h"
 #include "core/numeric.h"
 
@@ -15,10 +17,14 @@ void reportBelow(Game& g, const char* label, std::int32_t value) {
   if (value < 0) showBox(g, label + std::to_string(value) + ":" + "999");
 }
 
-}  // namespace
+// The usual case, tested at once: every value inside its limits, so no box is due.
+bool withinLimits(const Province& pr) {
+  return std::max({pr.troops, pr.power, pr.town, pr.castle, pr.food, pr.gold, pr.arms,
+                   pr.morale}) <= kLimit &&
+         pr.gold >= 0 && pr.food >= 0;
+}
 
-void checkProvince(Game& g, int p) {
-  const Province& pr = g.state.provinces[p];
+void reportLimits(Game& g, const Province& pr) {
   reportAbove(g, "MAXエラー兵 ", pr.troops);
   reportAbove(g, "MAXエラー国力 ", pr.power);
   reportAbove(g, "MAXエラー町 ", pr.town);
@@ -29,7 +35,14 @@ void checkProvince(Game& g, int p) {
   reportAbove(g, "MAXエラー民度 ", pr.morale);
   reportBelow(g, "MINエラー金", pr.gold);
   reportBelow(g, "MINエラー米", pr.food);
-  g.ui.redrawProvince(pr, isPlayerProvince(g.state, p));
+}
+
+}  // namespace
+
+void checkProvince(Game& g, int p) {
+  const Province& pr = g.state.provinces[p];
+  if (!withinLimits(pr)) reportLimits(g, pr);
+  if (g.ui.watched()) g.ui.redrawProvince(pr, isPlayerProvince(g.state, p));
 }
 
 void checkAllProvinces(Game& g) {

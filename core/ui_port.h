@@ -39,6 +39,11 @@ class UiPort {
  public:
   virtual ~UiPort() = default;
 
+  // False for a screen nobody looks at (the simulator without --log): the game then builds no
+  // message line and redraws no province panel for it, since nothing would show them. Boxes
+  // are asked all the same: their answers steer the game.
+  virtual bool watched() const { return true; }
+
   // Message lines. Line 1 hides lines 2 and 3; lines 2 and 3 make themselves visible. Each
   // returns after the line has been held for holdSeconds, during which nothing else runs.
   virtual void showLine1(const std::string& text, double holdSeconds) = 0;

@@ -39,12 +39,12 @@ void playPosition(Game& g, int k) {
   if (s.orderCompleted) s.autoAdvanceReady = true;
   s.orderCompleted = false;
   const Province& pr = s.provinces[p];
-  showLine1(g, std::to_string(p) + " " + pr.name + " " + pr.lord);
+  showLine1(g, p, " ", pr.name, " ", pr.lord);
   if (isComputerPlayed(s, p)) {
     playComputerTurn(g, p);
     return;
   }
-  showLine1(g, "あなたの番です " + pr.name);
+  showLine1(g, "あなたの番です ", pr.name);
   g.ui.setDelegationMenuEnabled(true);
   s.orderJustStarted = true;
   s.currentProvince = p;
@@ -114,7 +114,7 @@ void advanceSeason(Game& g) {
   for (int p = 2; p <= kProvinceCount; ++p) {
     if (s.provinces[p].lord != first) return;
   }
-  showLine1(g, first + "が統一しました");
+  showLine1(g, first, "が統一しました");
   endGame(g);
 }
 

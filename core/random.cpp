@@ -4,9 +4,10 @@
 
 namespace velmora {
 
-double SeededRandom::next() {
+void SeededRandom::refill() {
   // 53 random bits give every double in [0, 1) a multiple of 2^-53; never 1.0.
-  return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+  for (double& draw : block_) draw = static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+  taken_ = 0;
 }
 
 std::uint64_t seedFromTimeOfDay() {

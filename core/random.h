@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <random>
 
@@ -12,15 +14,25 @@ class RandomSource {
   virtual double next() = 0;
 };
 
-// The game's own generator, seeded once at start-up.
-class SeededRandom : public RandomSource {
+// The game's own generator, seeded once at start-up. It turns a whole state's worth of the
+// engine's numbers into draws at a time: the same draws in the same order, made in one loop.
+class SeededRandom final : public RandomSource {
  public:
   explicit SeededRandom(std::uint64_t seed) : engine_(seed) {}
-  double next() override;
-  void reseed(std::uint64_t seed) { engine_.seed(seed); }
+  double next() override {
+    if (taken_ == block_.size()) refill();
+    return block_[taken_++];
+  }
+  void reseed(std::uint64_t seed) {
+    engine_.seed(seed);
+    taken_ = block_.size();
+  }
 
  private:
+  void refill();
   std::mt19937_64 engine_;
+  std::array<double, std::mt19937_64::state_size> block_{};
+  std::size_t taken_ = block_.size();
 };
 
 // Seed from the time of day, so that every game differs.

@@ -91,5 +91,21 @@ TEST(Numeric, TypedAmountsAreReadAsDecimals) {
   }
 }
 
+// The generator hands out its numbers a block at a time: the draws must stay those of the
+// engine one by one, across blocks and after a new seed.
+TEST(Random, SeededDrawsAreTheEnginesInOrder) {
+  SeededRandom rng(42);
+  std::mt19937_64 engine(42);
+  int mismatches = 0;
+  for (int i = 0; i < 1000; ++i) {
+    if (i == 500) {
+      rng.reseed(9);
+      engine.seed(9);
+    }
+    mismatches += rng.next() != static_cast<double>(engine() >> 11) * 0x1.0p-53;
+  }
+  EXPECT_EQ(mismatches, 0);
+}
+
 }  // namespace
 }  // namespace velmora

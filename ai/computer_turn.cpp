@@ -33,7 +33,7 @@ PolicyWidths widthsOf(const std::string& policy) {
 bool bordersEnemy(const GameState& s, int p) {
   const ProvinceList& near = neighboursOf(p);
   for (int k = 0; k < near.count; ++k) {
-    if (s.provinces[near.items[k]].lord != s.provinces[p].lord) return true;
+    if (!sameName(s.provinces[near.items[k]].lord, s.provinces[p].lord)) return true;
   }
   return false;
 }
@@ -195,7 +195,7 @@ bool attackNeighbour(Game& g, int p) {
   if (own.troops > 5) {
     const ProvinceList& near = neighboursOf(p);
     for (int k = 0; k < near.count; ++k) {
-      if (s.provinces[near.items[k]].lord != own.lord) enemies.add(near.items[k]);
+      if (!sameName(s.provinces[near.items[k]].lord, own.lord)) enemies.add(near.items[k]);
     }
   }
   const int t = pickEvenly(g, enemies);

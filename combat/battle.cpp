@@ -31,11 +31,11 @@ void recordBattle(GameState& s, const BattleState& b, bool won) {
   const std::string targetLord = s.provinces[b.target].lord;
   for (int n = 1; n <= kNationCount; ++n) {
     Nation& house = s.nations[n];
-    if (house.name == attackerLord) {
+    if (sameName(house.name, attackerLord)) {
       countUp(won ? house.wins : house.losses);
       if (validTactic(b.attackerTactic)) countUp(house.tacticUses[b.attackerTactic]);
     }
-    if (house.name == targetLord) {
+    if (sameName(house.name, targetLord)) {
       countUp(won ? house.losses : house.wins);
       if (validTactic(b.defenderTactic)) countUp(house.tacticUses[b.defenderTactic]);
     }

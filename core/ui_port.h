@@ -40,8 +40,9 @@ class UiPort {
   virtual ~UiPort() = default;
 
   // False for a screen nobody looks at (the simulator without --log): the game then builds no
-  // message line and redraws no province panel for it, since nothing would show them. Boxes
-  // are asked all the same: their answers steer the game.
+  // message line, event line, caption or price text and redraws no province panel for it,
+  // since nothing would show them. Boxes and windows are opened all the same: their answers
+  // and their OK steer the game.
   virtual bool watched() const { return true; }
 
   // Message lines. Line 1 hides lines 2 and 3; lines 2 and 3 make themselves visible. Each

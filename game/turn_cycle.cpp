@@ -102,14 +102,14 @@ void advanceSeason(Game& g) {
   } else {
     s.season += 1;
   }
-  g.ui.setCaption(turnCaption(s));
+  if (g.ui.watched()) g.ui.setCaption(turnCaption(s));
   g.ui.setOkLabelVisible(true);
   if (s.season == 3) {
     harvest(s);
     drawMarketPrices(g);
     rollEvent(g);
   }
-  showLine1(g, turnCaption(s) + "です");
+  showLine1(g, turnCaption(s), "です");
   const std::string& first = s.provinces[1].lord;
   for (int p = 2; p <= kProvinceCount; ++p) {
     if (s.provinces[p].lord != first) return;

@@ -19,7 +19,7 @@ void reportBelow(Game& g, const char* label, std::int32_t value) {
 
 // The usual case, tested at once: every value inside its limits, so no box is due. Gold and
 // food must also not be negative: as unsigned numbers, negative values lie above the limit.
-bool withinLimits(const Province& pr) {
+[[gnu::always_inline]] inline bool withinLimits(const Province& pr) {
   return pr.troops <= kLimit && pr.power <= kLimit && pr.town <= kLimit && pr.castle <= kLimit &&
          pr.arms <= kLimit && pr.morale <= kLimit &&
          static_cast<std::uint32_t>(pr.food) <= kLimit &&

@@ -3,7 +3,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <random>
 
 namespace velmora {
 
@@ -14,25 +13,24 @@ class RandomSource {
   virtual double next() = 0;
 };
 
-// The game's own generator, seeded once at start-up. It turns a whole state's worth of the
-// engine's numbers into draws at a time: the same draws in the same order, made in one loop.
+// The game's own generator, seeded once at start-up: the 64-bit Mersenne Twister
+// (std::mt19937_64), made here so that a whole state's worth of draws is produced in two
+// plain loops at a time. The draws, and their order, are the standard engine's.
 class SeededRandom final : public RandomSource {
  public:
-  explicit SeededRandom(std::uint64_t seed) : engine_(seed) {}
+  explicit SeededRandom(std::uint64_t seed) { reseed(seed); }
   double next() override {
-    if (taken_ == block_.size()) refill();
+    if (taken_ == kStateSize) refill();
     return block_[taken_++];
   }
-  void reseed(std::uint64_t seed) {
-    engine_.seed(seed);
-    taken_ = block_.size();
-  }
+  void reseed(std::uint64_t seed);
 
  private:
+  static constexpr std::size_t kStateSize = 312;
   void refill();
-  std::mt19937_64 engine_;
-  std::array<double, std::mt19937_64::state_size> block_{};
-  std::size_t taken_ = block_.size();
+  std::array<std::uint64_t, kStateSize> state_{};
+  std::array<double, kStateSize> block_{};
+  std::size_t taken_ = kStateSize;
 };
 
 // Seed from the time of day, so that every game differs.

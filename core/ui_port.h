@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "core/game_state.h"
-
 namespace velmora {
+
+struct Province;  // by name only: a screen port need not rebuild with the game state
 
 // The main window's panels, all at one spot of the map; exactly one is shown at a time.
 enum class Panel {

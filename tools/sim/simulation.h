@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
 #include "core/quiet_port.h"
+
+namespace velmora {
+struct Game;  // by name only: the simulator's command line need not rebuild with the game
+}  // namespace velmora
 
 namespace velmora::sim {
 

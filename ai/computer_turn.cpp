@@ -33,7 +33,7 @@ PolicyWidths widthsOf(const std::string& policy) {
 bool bordersEnemy(const GameState& s, int p) {
   const ProvinceList& near = neighboursOf(p);
   for (int k = 0; k < near.count; ++k) {
-    if (s.provinces[near.items[k]].lord != s.provinces[p].lord) return true;
+    if (!sameName(s.provinces[near.items[k]].lord, s.provinces[p].lord)) return true;
   }
   return false;
 }
@@ -47,7 +47,7 @@ void sellSurplusFood(Game& g, Province& pr) {
   clampNonNegative(pr.food);
   pr.gold += gained;
   clampNonNegative(pr.gold);
-  showLine2(g, pr.name + "で食料の換金がされました");
+  showLine2(g, pr.name, "で食料の換金がされました");
 }
 
 // What moves from p's stock to t's: all above 10 of it, as far as t's room allows.
@@ -137,7 +137,7 @@ bool buyFoodWhenHungry(Game& g, int p) {
   pr.food += bought;
   clampNonNegative(pr.food);
   clampNonNegative(pr.gold);
-  showLine2(g, pr.name + "で食料が買われました");
+  showLine2(g, pr.name, "で食料が買われました");
   return true;
 }
 
@@ -160,8 +160,8 @@ bool moveSurplus(Game& g, int p) {
   transfer(from.troops, to.troops, troops);
   clampNonNegative(from.food);
   clampNonNegative(from.gold);
-  showLine2(g, from.name + "から" + to.name + "へ「" + std::to_string(troops) + "」移動");
-  showLine3(g, "金「" + std::to_string(gold) + "」と食料「" + std::to_string(food) + "」移動");
+  showLine2(g, from.name, "から", to.name, "へ「", troops, "」移動");
+  showLine3(g, "金「", gold, "」と食料「", food, "」移動");
 
   mixArms(from, to, troops, ArmsFloor::WhenSenderHasTroops);
   return true;
@@ -176,7 +176,7 @@ bool tradeFood(Game& g, int p) {
     pr.food += bought;
     clampNonNegative(pr.food);
     clampNonNegative(pr.gold);
-    showLine2(g, pr.name + "で食料が買われました");
+    showLine2(g, pr.name, "で食料が買われました");
     return true;
   }
   if (price >= 1.5 && pr.food >= pr.troops) {
@@ -195,7 +195,7 @@ bool attackNeighbour(Game& g, int p) {
   if (own.troops > 5) {
     const ProvinceList& near = neighboursOf(p);
     for (int k = 0; k < near.count; ++k) {
-      if (s.provinces[near.items[k]].lord != own.lord) enemies.add(near.items[k]);
+      if (!sameName(s.provinces[near.items[k]].lord, own.lord)) enemies.add(near.items[k]);
     }
   }
   const int t = pickEvenly(g, enemies);

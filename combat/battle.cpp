@@ -31,11 +31,11 @@ void recordBattle(GameState& s, const BattleState& b, bool won) {
   const std::string targetLord = s.provinces[b.target].lord;
   for (int n = 1; n <= kNationCount; ++n) {
     Nation& house = s.nations[n];
-    if (house.name == attackerLord) {
+    if (sameName(house.name, attackerLord)) {
       countUp(won ? house.wins : house.losses);
       if (validTactic(b.attackerTactic)) countUp(house.tacticUses[b.attackerTactic]);
     }
-    if (house.name == targetLord) {
+    if (sameName(house.name, targetLord)) {
       countUp(won ? house.losses : house.wins);
       if (validTactic(b.defenderTactic)) countUp(house.tacticUses[b.defenderTactic]);
     }
@@ -44,15 +44,15 @@ void recordBattle(GameState& s, const BattleState& b, bool won) {
 
 void reportBattle(Game& g, bool won) {
   const GameState& s = g.state;
-  const std::string text =
-      s.provinces[g.battle.attacker].name + (won ? "の勝ちです" : "の負けです");
+  const std::string& attacker = s.provinces[g.battle.attacker].name;
+  const char* result = won ? "の勝ちです" : "の負けです";
   if (playerOwns(s, g.battle.attacker)) {
-    showBox(g, text);
+    showBox(g, attacker + result);
   } else if (playerOwns(s, g.battle.target)) {
-    showLine2(g, text);
-    showBox(g, text);
+    showLine2(g, attacker, result);
+    showBox(g, attacker + result);
   } else {
-    showLine2(g, text);
+    showLine2(g, attacker, result);
   }
 }
 
@@ -90,9 +90,9 @@ void startBattle(Game& g) {
   // The defending player chooses later; until then the window and the opening line say 通常.
   if (t.lord == s.playerHouse) b.defenderTactic = 1;
   if (a.lord != s.playerHouse) {
-    showLine2(g, a.name + "が" + t.name + "に攻め込んだ");
-    showLine2(g, a.name + "は" + tacticName(b.attackerTactic) + "、" + t.name + "は" +
-                     tacticName(b.defenderTactic));
+    showLine2(g, a.name, "が", t.name, "に攻め込んだ");
+    showLine2(g, a.name, "は", tacticName(b.attackerTactic), "、", t.name, "は",
+              tacticName(b.defenderTactic));
   }
   b.attackerMorale = startMorale(a.morale);
   b.defenderMorale = startMorale(t.morale);

@@ -50,8 +50,9 @@ bool setPlayerTactic(Game& g, int k) {
   return true;
 }
 
-int mostUsedTactic(Game& g, int q) {
-  const int house = houseOf(g.state, q);
+namespace {
+
+int mostUsedTacticOf(Game& g, int house) {
   if (house == 0) return randomUpTo(g.rng, kTacticCount);
   const auto& uses = g.state.nations[house].tacticUses;
   int best = 1;
@@ -65,6 +66,10 @@ int mostUsedTactic(Game& g, int q) {
   if (total < 10) return randomUpTo(g.rng, kTacticCount);
   return best;
 }
+
+}  // namespace
+
+int mostUsedTactic(Game& g, int q) { return mostUsedTacticOf(g, houseOf(g.state, q)); }
 
 int chooseComputerTactic(Game& g, int p, int q) {
   const int house = houseOf(g.state, p);
@@ -86,6 +91,7 @@ int chooseComputerTactic(Game& g, int p, int q) {
 
   // Whoever chooses, the supplies are weighed against the defending province's stores.
   const Province& target = g.state.provinces[g.battle.target];
+  const int opponent = houseOf(g.state, q);  // asked once: no lord changes while choosing
   for (int attempt = 0; attempt < 20; ++attempt) {
     int t = randomUpTo(g.rng, kTacticCount);
     if (known) {
@@ -94,7 +100,7 @@ int chooseComputerTactic(Game& g, int p, int q) {
       if (pick == Pick::Random) {
         t = randomUpTo(g.rng, kTacticCount);
       } else if (pick == Pick::Copy) {
-        t = mostUsedTactic(g, q);
+        t = mostUsedTacticOf(g, opponent);
       } else if (favourite != 0) {
         t = favourite;
       }

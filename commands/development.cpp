@@ -29,7 +29,7 @@ std::int32_t computerAmount(std::int32_t gold) {
   return std::min(floorInt(gold / 2.0 / 10) * 10, kGreatestInvestment);
 }
 
-std::string reportFor(std::int32_t Province::*field) {
+const char* reportFor(std::int32_t Province::*field) {
   if (field == &Province::town) return "で町を建設しました";
   if (field == &Province::castle) return "で城の普請がありました";
   return "で開墾されました";
@@ -122,7 +122,7 @@ bool invest(Game& g, int p, std::int32_t Province::*field, std::int32_t limit, b
   clampNonNegative(pr.food);
   clampNonNegative(pr.gold);
 
-  showLine2(g, pr.name + reportFor(field));
+  showLine2(g, pr.name, reportFor(field));
   return true;
 }
 

@@ -38,7 +38,7 @@ bool SellFood(Game& g, int p) {
   pr.food = roundHalfEven(pr.food - proceeds / price);
   clampNonNegative(pr.food);
   pr.gold += proceeds;
-  showLine2(g, pr.name + "で食料を換金されました");
+  showLine2(g, pr.name, "で食料を換金されました");
   return true;
 }
 
@@ -73,7 +73,7 @@ bool BuyFood(Game& g, int p) {
   pr.gold = roundHalfEven(pr.gold - bought * price);
   clampNonNegative(pr.gold);
   pr.food += bought;
-  showLine2(g, pr.name + "で食料を買われました");
+  showLine2(g, pr.name, "で食料を買われました");
   return true;
 }
 

@@ -49,7 +49,7 @@ bool RaiseArms(Game& g, int p) {
   pr.gold -= spend;
   refundAboveLimit(g, p, pr.arms, price);
   clampNonNegative(pr.gold);
-  showLine2(g, pr.name + "で武装強化がありました");
+  showLine2(g, pr.name, "で武装強化がありました");
   return true;
 }
 
@@ -63,7 +63,7 @@ bool RaiseTroops(Game& g, int p) {
   if (chargeOf(price) > pr.gold) return false;
 
   // Said before the amount is settled, so the line stays even when the amount is refused.
-  showLine2(g, pr.name + "にて兵増強");
+  showLine2(g, pr.name, "にて兵増強");
 
   std::int32_t recruits = 0;
   if (isComputerPlayed(g.state, p)) {

@@ -1,5 +1,8 @@
 #include "core/events.h"
 
+#include <array>
+#include <cstddef>
+
 #include "core/numeric.h"
 #include "core/province_check.h"
 
@@ -56,7 +59,8 @@ void rollEvent(Game& g) {
   std::int32_t e = drawInt(g.rng, 10, 1);
   if (e > 8) return;
   auto kind = static_cast<EventKind>(e);
-  std::vector<std::string> lines{std::string("「") + eventName(kind) + "」です"};
+  std::vector<std::string> lines;
+  if (g.ui.watched()) lines.push_back(std::string("「") + eventName(kind) + "」です");
   for (auto& line : applyEvent(g, kind)) lines.push_back(std::move(line));
   g.ui.showEventWindow(lines, [&g] { checkAllProvinces(g); });
 }
@@ -64,45 +68,47 @@ void rollEvent(Game& g) {
 std::vector<std::string> applyEvent(Game& g, EventKind kind) {
   const bool loss = kind == EventKind::PoorHarvest || kind == EventKind::Typhoon;
   const char* verb = loss ? "減りました" : "増えました";
+  // The lines are written only for a screen someone watches; the draws are the same.
+  const bool describe = g.ui.watched();
   std::vector<std::string> lines;
   for (int i = 1; i <= kProvinceCount; ++i) {
     if (drawInt(g.rng, 10, 1) <= 4) continue;
     Province& p = g.state.provinces[i];
-    std::string detail;
+    std::array<std::int32_t, 3> amounts{};
+    std::size_t count = 1;
     switch (kind) {
       case EventKind::GoodHarvest:
-        detail = bracketed(raise(g, p.food));
+        amounts[0] = raise(g, p.food);
         break;
-      case EventKind::PoorHarvest: {
-        std::int32_t a = largeAmount(g);
-        p.food -= a;
+      case EventKind::PoorHarvest:
+        amounts[0] = largeAmount(g);
+        p.food -= amounts[0];
         if (p.food < 5) p.food = 5;
-        detail = bracketed(a);
         break;
-      }
       case EventKind::LandClearing:
-        detail = bracketed(raise(g, p.power));
+        amounts[0] = raise(g, p.power);
         break;
       case EventKind::TownProsperity:
-        detail = bracketed(raise(g, p.town));
+        amounts[0] = raise(g, p.town);
         break;
       case EventKind::CastleBuilding:
-        detail = bracketed(raise(g, p.castle));
+        amounts[0] = raise(g, p.castle);
         break;
       case EventKind::Volunteers:
-        detail = bracketed(raise(g, p.troops));
+        amounts[0] = raise(g, p.troops);
         break;
       case EventKind::NewWeapons:
-        detail = bracketed(raise(g, p.arms));
+        amounts[0] = raise(g, p.arms);
         break;
-      case EventKind::Typhoon: {
-        detail = "国力、町、城の値が";
-        detail += bracketed(typhoonLoss(g, p.power));
-        detail += bracketed(typhoonLoss(g, p.town));
-        detail += bracketed(typhoonLoss(g, p.castle));
+      case EventKind::Typhoon:
+        // Drawn in this order: power, town, castle.
+        amounts = {typhoonLoss(g, p.power), typhoonLoss(g, p.town), typhoonLoss(g, p.castle)};
+        count = 3;
         break;
-      }
     }
+    if (!describe) continue;
+    std::string detail = kind == EventKind::Typhoon ? "国力、町、城の値が" : "";
+    for (std::size_t k = 0; k < count; ++k) detail += bracketed(amounts[k]);
     lines.push_back(p.name + "で" + eventName(kind) + detail + verb);
   }
   return lines;

@@ -32,7 +32,9 @@ void setNation(GameState& s, int number, const std::string& name, const std::str
   n.tacticUses.fill(0);
 }
 
-bool isPlayerProvince(const GameState& s, int p) { return s.provinces[p].lord == s.playerHouse; }
+bool isPlayerProvince(const GameState& s, int p) {
+  return sameName(s.provinces[p].lord, s.playerHouse);
+}
 
 bool isComputerPlayed(const GameState& s, int p) {
   return !isPlayerProvince(s, p) || s.delegated[p];
@@ -40,7 +42,7 @@ bool isComputerPlayed(const GameState& s, int p) {
 
 int houseOf(const GameState& s, int p) {
   for (int n = 1; n <= kNationCount; ++n) {
-    if (s.nations[n].name == s.provinces[p].lord) return n;
+    if (sameName(s.nations[n].name, s.provinces[p].lord)) return n;
   }
   return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -99,6 +100,17 @@ void setProvince(GameState& s, int number, const std::string& name, const std::s
 
 void setNation(GameState& s, int number, const std::string& name, const std::string& policy,
                const std::string& temperament, const std::string& favoriteTactic);
+
+// The same name, byte for byte. Names are a few bytes long and the houses are looked up by
+// name in every computer turn: a loop that usually stops at the first or second byte beats a
+// call into the library.
+inline bool sameName(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
 
 bool isPlayerProvince(const GameState& s, int p);
 bool isComputerPlayed(const GameState& s, int p);

@@ -16,6 +16,7 @@ void drawMarketPrices(Game& g) {
 }
 
 void showMarketPrices(Game& g) {
+  if (!g.ui.watched()) return;
   g.ui.showPrices(formatPrice(g.state.foodPrice), formatPrice(g.state.armsPrice),
                   formatPrice(g.state.troopsPrice));
 }

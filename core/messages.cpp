@@ -2,12 +2,6 @@
 
 namespace velmora {
 
-void showLine1(Game& g, const std::string& text) { g.ui.showLine1(text, g.state.messageWait); }
-
-void showLine2(Game& g, const std::string& text) { g.ui.showLine2(text, g.state.messageWait); }
-
-void showLine3(Game& g, const std::string& text) { g.ui.showLine3(text, g.state.messageWait); }
-
 void showBox(Game& g, const std::string& text) {
   MessageBoxRequest box;
   box.text = text;

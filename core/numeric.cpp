@@ -89,6 +89,16 @@ double roundToSignificant(double x, int digits) {
   return rounded;
 }
 
+// Below 1 the 7-digit rounding of x exceeds 0.5, and so rounds to 1, exactly when x exceeds
+// 0.50000005; no double equals that number, so there is no tie. kAboveSevenDigitHalf is the
+// least double above it (0.50000005 written as a double rounds up to it).
+constexpr double kAboveSevenDigitHalf = 0x1.000001ad7f29bp-1;
+
+std::int32_t roundHalfEvenAtSevenDigits(double x) {
+  if (x >= 0 && x < 1) return x >= kAboveSevenDigitHalf ? 1 : 0;
+  return roundHalfEven(roundToSignificant(x, 7));
+}
+
 std::string formatPrice(double price) {
   char buf[64];
   auto [end, ec] = std::to_chars(buf, buf + sizeof buf, price, std::chars_format::general, 15);

@@ -52,6 +52,10 @@ inline void clampNonNegative(std::int32_t& v) {
 // 0.5).
 double roundToSignificant(double x, int digits);
 
+// roundHalfEven(roundToSignificant(x, 7)), decided by a comparison for 0 <= x < 1, the range
+// of a draw, so that the shuffle of every turn need not write its draws out as text.
+std::int32_t roundHalfEvenAtSevenDigits(double x);
+
 // A price as the market board shows it: at most 15 significant digits, no trailing zeros and
 // no trailing point (0.8999999999999999 -> "0.9", 7.0 -> "7"), whatever the locale.
 std::string formatPrice(double price);

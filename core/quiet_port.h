@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/course.h"
 #include "core/ui_port.h"
 
 namespace velmora {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
-#include <random>
 
 namespace velmora {
 
@@ -12,15 +13,24 @@ class RandomSource {
   virtual double next() = 0;
 };
 
-// The game's own generator, seeded once at start-up.
-class SeededRandom : public RandomSource {
+// The game's own generator, seeded once at start-up: the 64-bit Mersenne Twister
+// (std::mt19937_64), made here so that a whole state's worth of draws is produced in two
+// plain loops at a time. The draws, and their order, are the standard engine's.
+class SeededRandom final : public RandomSource {
  public:
-  explicit SeededRandom(std::uint64_t seed) : engine_(seed) {}
-  double next() override;
-  void reseed(std::uint64_t seed) { engine_.seed(seed); }
+  explicit SeededRandom(std::uint64_t seed) { reseed(seed); }
+  double next() override {
+    if (taken_ == kStateSize) refill();
+    return block_[taken_++];
+  }
+  void reseed(std::uint64_t seed);
 
  private:
-  std::mt19937_64 engine_;
+  static constexpr std::size_t kStateSize = 312;
+  void refill();
+  std::array<std::uint64_t, kStateSize> state_{};
+  std::array<double, kStateSize> block_{};
+  std::size_t taken_ = kStateSize;
 };
 
 // Seed from the time of day, so that every game differs.

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "core/course.h"
-#include "core/game_state.h"
-
 namespace velmora {
+
+struct Province;  // by name only: a screen port need not rebuild with the game state
+struct SeasonStanding;
 
 // The main window's panels, all at one spot of the map; exactly one is shown at a time.
 enum class Panel {
@@ -39,6 +39,12 @@ struct MessageBoxRequest {
 class UiPort {
  public:
   virtual ~UiPort() = default;
+
+  // False for a screen nobody looks at (the simulator without --log): the game then builds no
+  // message line, event line, caption or price text and redraws no province panel for it,
+  // since nothing would show them. Boxes and windows are opened all the same: their answers
+  // and their OK steer the game.
+  virtual bool watched() const { return true; }
 
   // Message lines. Line 1 hides lines 2 and 3; lines 2 and 3 make themselves visible. Each
   // returns after the line has been held for holdSeconds, during which nothing else runs.
@@ -97,7 +103,7 @@ class UiPort {
   // game as a modal chart, which returns when closed.
   virtual void seasonBegins() = 0;
   virtual void gameLoaded(const std::string& path) = 0;
-  virtual void showCourse(const Course& course) = 0;
+  virtual void showCourse(const std::vector<SeasonStanding>& course) = 0;
 
   // Ends the program; nothing of the game runs after it.
   virtual void terminate() = 0;

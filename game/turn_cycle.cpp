@@ -43,12 +43,12 @@ void playPosition(Game& g, int k) {
   if (s.orderCompleted) s.autoAdvanceReady = true;
   s.orderCompleted = false;
   const Province& pr = s.provinces[p];
-  showLine1(g, std::to_string(p) + " " + pr.name + " " + pr.lord);
+  showLine1(g, p, " ", pr.name, " ", pr.lord);
   if (isComputerPlayed(s, p)) {
     playComputerTurn(g, p);
     return;
   }
-  showLine1(g, "あなたの番です " + pr.name);
+  showLine1(g, "あなたの番です ", pr.name);
   g.ui.setDelegationMenuEnabled(true);
   s.orderJustStarted = true;
   s.currentProvince = p;
@@ -62,7 +62,7 @@ void shuffleOrder(Game& g) {
     for (int k = kProvinceCount; k >= 2; --k) {
       double r = g.rng.next();
       // Seven significant digits first: an r of 0.49999996 becomes 0.5000000 and then 0.
-      if (roundHalfEven(roundToSignificant(r, 7)) == 1) std::swap(order[k], order[1]);
+      if (roundHalfEvenAtSevenDigits(r) == 1) std::swap(order[k], order[1]);
     }
   }
 }
@@ -106,7 +106,7 @@ void advanceSeason(Game& g) {
   } else {
     s.season += 1;
   }
-  g.ui.setCaption(turnCaption(s));
+  if (g.ui.watched()) g.ui.setCaption(turnCaption(s));
   recordSeasonStart(g);
   g.ui.setOkLabelVisible(true);
   if (s.season == 3) {
@@ -115,12 +115,12 @@ void advanceSeason(Game& g) {
     drawMarketPrices(g);
     rollEvent(g);
   }
-  showLine1(g, turnCaption(s) + "です");
+  showLine1(g, turnCaption(s), "です");
   const std::string& first = s.provinces[1].lord;
   for (int p = 2; p <= kProvinceCount; ++p) {
     if (s.provinces[p].lord != first) return;
   }
-  showLine1(g, first + "が統一しました");
+  showLine1(g, first, "が統一しました");
   g.ui.showCourse(g.course);
   endGame(g);
 }

@@ -83,6 +83,20 @@ TEST(Events, TyphoonDrawsPowerTownCastleInOrderAndStopsAtZero) {
   EXPECT_EQ(kyo.lord, before.lord);
 }
 
+// Nobody watching: no line is written, but every draw and every change is the same.
+TEST(Events, AnUnwatchedTyphoonDrawsAndChangesTheSame) {
+  Fixture watched;
+  Fixture unwatched;
+  unwatched.port.watchedScreen = false;
+  for (Fixture* f : {&watched, &unwatched}) {
+    f->rng.push({0.6, 0.4, 0.2, 0.6});  // 尾張 struck; power 5, town 3, castle 7
+    for (int i = 0; i < 9; ++i) f->rng.push({0.7, 0.1, 0.5, 0.9});
+    EXPECT_EQ(applyEvent(f->game, EventKind::Typhoon).size(), f == &watched ? 10u : 0u);
+    EXPECT_EQ(f->rng.remaining(), 0u);
+  }
+  EXPECT_EQ(unwatched.s.provinces, watched.s.provinces);
+}
+
 TEST(Events, EachRaisingKindChangesItsOwnField) {
   struct Case {
     EventKind kind;

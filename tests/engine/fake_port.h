@@ -35,6 +35,7 @@ class RecordingPort : public QuietPort {
     bool operator==(const Line&) const = default;
   };
 
+  bool watched() const override { return watchedScreen; }
   void showLine1(const std::string& text, double hold) override;
   void showLine2(const std::string& text, double hold) override;
   void showLine3(const std::string& text, double hold) override;
@@ -81,6 +82,7 @@ class RecordingPort : public QuietPort {
   std::vector<std::string> linesOf(int n) const;
   void clear();
 
+  bool watchedScreen = true;
   std::vector<Line> lines;
   std::vector<MessageBoxRequest> boxes;
   std::deque<BoxResult> answers;

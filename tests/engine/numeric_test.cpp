@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 #include "core/numeric.h"
+#include "core/random.h"
 
 namespace velmora {
 namespace {
@@ -42,6 +46,35 @@ TEST(Numeric, SignificantDigitRounding) {
   EXPECT_EQ(roundToSignificant(0.0, 7), 0.0);
 }
 
+// The comparison that decides the shuffle's coin must agree with rounding by text: on every
+// double within a million steps of the threshold, on a million draws of the game's generator,
+// and outside the range of a draw.
+TEST(Numeric, SevenDigitCoinAgreesWithTextRounding) {
+  auto byText = [](double x) { return roundHalfEven(roundToSignificant(x, 7)); };
+  int mismatches = 0;
+  int ones = 0;
+  double up = 0.50000005;
+  double down = std::nextafter(up, 0.0);
+  for (int step = 0; step < 1'000'000; ++step) {
+    mismatches += roundHalfEvenAtSevenDigits(up) != byText(up);
+    mismatches += roundHalfEvenAtSevenDigits(down) != byText(down);
+    ones += byText(up) - byText(down);
+    up = std::nextafter(up, 1.0);
+    down = std::nextafter(down, 0.0);
+  }
+  EXPECT_EQ(ones, 1'000'000);  // the threshold lies between the two walks
+  SeededRandom rng(7);
+  for (int draw = 0; draw < 1'000'000; ++draw) {
+    const double r = rng.next();
+    mismatches += roundHalfEvenAtSevenDigits(r) != byText(r);
+  }
+  for (double x : {0.0, -0.0, 0x1p-1074, 0.1, 0.49999996, 0.5, 0.9999999, 0.99999995,
+                   std::nextafter(1.0, 0.0), 1.0, 1.4999999, 1.50000005, -0.4, 2.5, 1e300}) {
+    EXPECT_EQ(roundHalfEvenAtSevenDigits(x), byText(x)) << x;
+  }
+  EXPECT_EQ(mismatches, 0);
+}
+
 TEST(Numeric, TypedAmountsAreReadAsDecimals) {
   EXPECT_EQ(parseAmountHalfEven("12.5"), 12);
   EXPECT_EQ(parseAmountHalfEven(" 13.5 "), 14);
@@ -71,6 +104,22 @@ TEST(Numeric, FullWidthDigitsSignAndPointAreReadAsAscii) {
   for (const char* bad : {"３ａ", "３，０", "－", "\u3000", "\xEF\xBC"}) {
     EXPECT_FALSE(parseAmountHalfEven(bad).has_value()) << bad;
   }
+}
+
+// The generator hands out its numbers a block at a time: the draws must stay those of the
+// engine one by one, across blocks and after a new seed.
+TEST(Random, SeededDrawsAreTheEnginesInOrder) {
+  SeededRandom rng(42);
+  std::mt19937_64 engine(42);
+  int mismatches = 0;
+  for (int i = 0; i < 1000; ++i) {
+    if (i == 500) {
+      rng.reseed(9);
+      engine.seed(9);
+    }
+    mismatches += rng.next() != static_cast<double>(engine() >> 11) * 0x1.0p-53;
+  }
+  EXPECT_EQ(mismatches, 0);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/messages.h"
 #include "core/province_check.h"
 #include "engine/fake_port.h"
 
@@ -45,6 +46,40 @@ TEST(ProvinceCheck, ReportsEveryValueOutsideTheLimitsInItsOrderWithoutChangingIt
   f.port.clear();
   checkProvince(f.game, 2);
   EXPECT_EQ(f.port.boxTexts(), expected);
+}
+
+// Each value alone, one past its limit, still gets its box.
+TEST(ProvinceCheck, EveryLimitIsTestedOnItsOwn) {
+  Fixture f;
+  for (std::int32_t Province::*field :
+       {&Province::troops, &Province::power, &Province::town, &Province::castle, &Province::food,
+        &Province::gold, &Province::arms, &Province::morale}) {
+    for (std::int32_t v : {1000, -1}) {
+      fillWith(f.s.provinces[4], 500);
+      f.s.provinces[4].*field = v;
+      f.port.clear();
+      checkProvince(f.game, 4);
+      const bool below = field == &Province::gold || field == &Province::food;
+      EXPECT_EQ(f.port.boxes.size(), v > 0 || below ? 1u : 0u) << v;
+    }
+  }
+}
+
+// A screen nobody watches is sent no line and no redraw, but every box: the simulator without
+// a log plays exactly the game a watched screen would.
+TEST(ProvinceCheck, AnUnwatchedScreenGetsBoxesButNoLinesOrRedraws) {
+  Fixture f;
+  f.port.watchedScreen = false;
+  f.port.clear();
+  f.s.provinces[2].troops = 1000;
+  showLine1(f.game, "一", 2, "三");
+  checkAllProvinces(f.game);
+  EXPECT_TRUE(f.port.lines.empty());
+  EXPECT_TRUE(f.port.redraws.empty());
+  EXPECT_EQ(f.port.boxTexts(), std::vector<std::string>{"MAXエラー兵 1000:999"});
+  f.port.watchedScreen = true;
+  showLine1(f.game, "一", 2, "三");
+  EXPECT_EQ(f.port.linesOf(1), std::vector<std::string>{"一2三"});
 }
 
 TEST(ProvinceCheck, HighlightFollowsTheLord) {

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <chrono>
+#include <map>
 
 #include "ui/engine_gate.h"
 #include "ui/event_window.h"
@@ -49,6 +50,30 @@ TEST_F(UiTest, HoldShowsTheLineAndLetsNothingElseRun) {
   // Afterwards the timer ticks and the queued Enter presses OK.
   EXPECT_TRUE(QTest::qWaitFor([&] { return ticks > 0 && game().state.orderPosition == 2; }, 5000));
   EXPECT_EQ(game().state.orderPosition, 2);
+}
+
+// A line repaints itself, not the whole window: nothing but the message lines (and the panel
+// they stand on) is painted for it.
+TEST_F(UiTest, ALineRepaintsOnlyWhatChanged) {
+  startGame();
+  QCoreApplication::processEvents();
+  struct PaintCounter : QObject {
+    std::map<QObject*, int> paints;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Paint) ++paints[watched];
+      return false;
+    }
+  } counter;
+  qApp->installEventFilter(&counter);
+  app->port().showLine2("二行目", 0);
+  qApp->removeEventFilter(&counter);
+  EXPECT_EQ(counter.paints[control<QLabel>("lblMsg2")], 1);
+  QStringList others;
+  for (const auto& [object, count] : counter.paints) {
+    const QString name = object->objectName();
+    if (!name.startsWith("lblMsg") && name != "pic1") others << name;
+  }
+  EXPECT_TRUE(others.isEmpty()) << others.join(' ').toStdString();
 }
 
 TEST_F(UiTest, LinesTwoAndThreeComeAndGo) {

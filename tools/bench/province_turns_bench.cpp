@@ -2,6 +2,7 @@
 // games of the opening scenario, no message hold, one thread.
 #include <benchmark/benchmark.h>
 
+#include "core/game.h"
 #include "simulation.h"
 
 namespace {

@@ -11,6 +11,7 @@
 
 #include "combat/battle.h"
 #include "combat/tactics.h"
+#include "core/game.h"
 #include "core/scenario.h"
 #include "game/save_game.h"
 #include "game/turn_cycle.h"

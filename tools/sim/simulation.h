@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
 #include "core/quiet_port.h"
+
+namespace velmora {
+struct Game;  // by name only: the simulator's command line need not rebuild with the game
+}  // namespace velmora
 
 namespace velmora::sim {
 
@@ -51,6 +54,8 @@ class SimPort : public QuietPort {
   explicit SimPort(std::ostream* log = nullptr) : log_(log) {}
   void attach(Game* game) { game_ = game; }
 
+  // Only a log reads the lines; without one the game need not put them together.
+  bool watched() const override { return log_ != nullptr; }
   void showLine1(const std::string& text, double) override { write("1: ", text); }
   void showLine2(const std::string& text, double) override { write("2: ", text); }
   void showLine3(const std::string& text, double) override { write("3: ", text); }

@@ -8,15 +8,18 @@ SeasonStanding standingOf(const GameState& s) {
   SeasonStanding standing;
   standing.year = s.year;
   standing.season = s.season;
+  int house = 0;
   for (int p = 1; p <= kProvinceCount; ++p) {
-    const int house = houseOf(s, p);
+    // Neighbouring numbers mostly share a lord once the land is divided among few houses; one
+    // comparison then stands for the search of every house by name.
+    if (p == 1 || !sameName(s.provinces[p].lord, s.provinces[p - 1].lord)) house = houseOf(s, p);
     if (house > 0) standing.provinces[house] += 1;
   }
   return standing;
 }
 
 void recordSeasonStart(Game& g) {
-  g.course.push_back(standingOf(g.state));
+  if (g.keepCourse) g.course.push_back(standingOf(g.state));
   g.ui.seasonBegins();
 }
 

@@ -21,6 +21,9 @@ struct Game {
   RandomSource& rng;
   BattleState battle;
   Course course;  // since the game was started or loaded
+  // Off where nobody will look at the course (the simulator without --course), so that it
+  // costs nothing there.
+  bool keepCourse = true;
 
   // Main-window state that is not saved.
   Panel currentPanel = Panel::Message;

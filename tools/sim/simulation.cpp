@@ -226,6 +226,7 @@ int runSimulation(const Options& options, std::ostream& out, std::ostream& err) 
     SimPort port(options.log ? &out : nullptr);
     SeededRandom rng(gameSeed(options.seed, i));
     Game game(port, rng);
+    game.keepCourse = course.is_open();
     port.attach(&game);
     const std::clock_t start = std::clock();
     if (loaded) {

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/app_setup.h"
 #include "ui/game_app.h"
 #include "ui/history_window.h"
 #include "ui/main_window.h"
@@ -72,11 +71,3 @@ TEST(HistoryWindowOnScreen, OpensCopiesAndClosesByKeys) {
 
 }  // namespace
 }  // namespace velmora::ui
-
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  velmora::ui::setUpApplication(app);
-  QApplication::setQuitOnLastWindowClosed(false);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

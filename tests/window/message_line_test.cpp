@@ -18,7 +18,6 @@
 #include <thread>
 
 #include "core/messages.h"
-#include "ui/app_setup.h"
 #include "ui/game_app.h"
 #include "ui/main_window.h"
 #include "ui/settings_dialog.h"
@@ -139,11 +138,3 @@ TEST_F(MessageLineOnScreen, ALineThatRepeatsTheLineBeforeIsOnScreenForItsWholeHo
 
 }  // namespace
 }  // namespace velmora::ui
-
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  velmora::ui::setUpApplication(app);
-  QApplication::setQuitOnLastWindowClosed(false);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

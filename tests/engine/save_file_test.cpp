@@ -385,6 +385,20 @@ TEST_F(SaveTest, AFileWithANegativeMoraleIsRefusedAndChangesNothing) {
       << f.port.boxes[0].text;
 }
 
+// A new game in which the computer plays every province, saving into folder.
+struct ComputerGame {
+  ComputerGame(std::uint64_t seed, const std::filesystem::path& folder) : rng(seed) {
+    port.game = &g;
+    g.saveDirectory = folder;
+    g.state.playerHouse = "*";
+    g.state.autoAdvance = true;
+    newGame(g);
+  }
+  test::RecordingPort port;
+  SeededRandom rng;
+  Game g{port, rng};
+};
+
 // Every counter at the most a file holds: the game loads, plays on for years (battles, the
 // computer reading its opponents' tactics, winters) without any arithmetic overflowing, and
 // saves and loads again. The sanitizer build checks the overflow itself.
@@ -392,15 +406,10 @@ TEST(SaveFormat, CountersAtTheirBoundPlayOnAndSaveAgain) {
   TempDir dir;
   int battles = 0;
   for (int game = 0; game < 4; ++game) {
-    test::RecordingPort port;
-    SeededRandom rng(700 + game);
-    Game g(port, rng);
-    port.game = &g;
-    g.saveDirectory = dir.path();
+    ComputerGame play(700 + game, dir.path());
+    test::RecordingPort& port = play.port;
+    Game& g = play.g;
     GameState& s = g.state;
-    s.playerHouse = "*";
-    s.autoAdvance = true;
-    newGame(g);
     s.year = 1'000'000'000;
     for (int n = 1; n <= kNationCount; ++n) {
       Nation& house = s.nations[n];
@@ -445,15 +454,10 @@ TEST(SaveFormat, ProvinceValuesAtTheirBoundPlayOnAndSaveAgain) {
   TempDir dir;
   int played = 0;
   for (int game = 0; game < 3; ++game) {
-    test::RecordingPort port;
-    SeededRandom rng(900 + game);
-    Game g(port, rng);
-    port.game = &g;
-    g.saveDirectory = dir.path();
+    ComputerGame play(900 + game, dir.path());
+    test::RecordingPort& port = play.port;
+    Game& g = play.g;
     GameState& s = g.state;
-    s.playerHouse = "*";
-    s.autoAdvance = true;
-    newGame(g);
     for (int p = 1; p <= kProvinceCount; ++p) {
       Province& pr = s.provinces[p];
       for (std::int32_t* v : {&pr.power, &pr.town, &pr.castle, &pr.food, &pr.gold, &pr.troops,

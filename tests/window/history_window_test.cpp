@@ -14,6 +14,7 @@
 #include "ui/main_window.h"
 #include "ui/record_menu.h"
 #include "ui/settings_dialog.h"
+#include "window_game.h"
 
 namespace velmora::ui {
 namespace {
@@ -31,17 +32,8 @@ void keys(QWidget* window, const QStringList& keys) {
 
 TEST(HistoryWindowOnScreen, OpensCopiesAndClosesByKeys) {
   GameApp app;
-  app.port().setBoxHandler([](QWidget*, const MessageBoxRequest&) { return BoxResult::Ok; });
-  app.port().setTerminateAction([] {});
-  app.start();
-  SettingsDialog* dialog = app.settingsDialog();
-  ASSERT_NE(dialog, nullptr);
-  auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("Command1"));
-  ASSERT_NE(ok, nullptr);
-  ok->click();
+  ASSERT_NO_FATAL_FAILURE(startOnScreen(app));
   MainWindow* form = app.mainWindow();
-  ASSERT_NE(form, nullptr);
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
   const History& history = app.port().history();
   ASSERT_TRUE(QTest::qWaitFor([&] { return history.entries().size() >= 2; }));
 

@@ -21,6 +21,7 @@
 #include "ui/game_app.h"
 #include "ui/main_window.h"
 #include "ui/settings_dialog.h"
+#include "window_game.h"
 
 namespace velmora::ui {
 namespace {
@@ -39,17 +40,8 @@ int inkIn(const QImage& image) {
 class MessageLineOnScreen : public ::testing::Test {
  protected:
   void SetUp() override {
-    app.port().setBoxHandler([](QWidget*, const MessageBoxRequest&) { return BoxResult::Ok; });
-    app.port().setTerminateAction([] {});
-    app.start();
-    SettingsDialog* dialog = app.settingsDialog();
-    ASSERT_NE(dialog, nullptr);
-    auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("Command1"));
-    ASSERT_NE(ok, nullptr);
-    ok->click();
+    ASSERT_NO_FATAL_FAILURE(startOnScreen(app));
     form = app.mainWindow();
-    ASSERT_NE(form, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
   }
 
   // What the X server shows of the window now (not a grab, which would paint afresh).

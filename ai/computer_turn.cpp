@@ -23,10 +23,10 @@ struct PolicyWidths {
   int military = 0;
 };
 
-PolicyWidths widthsOf(const std::string& policy) {
-  if (policy == "普通") return {30, 35, 35};
-  if (policy == "内政") return {20, 50, 30};
-  if (policy == "戦争") return {40, 20, 40};
+PolicyWidths widthsOf(std::string_view policy) {
+  if (sameName(policy, "普通")) return {30, 35, 35};
+  if (sameName(policy, "内政")) return {20, 50, 30};
+  if (sameName(policy, "戦争")) return {40, 20, 40};
   return {};
 }
 
@@ -74,7 +74,8 @@ bool militaryOrder(Game& g, int p) {
 
 void playComputerTurn(Game& g, int p) {
   const int house = houseOf(g.state, p);
-  const PolicyWidths w = widthsOf(house == 0 ? std::string() : g.state.nations[house].policy);
+  const PolicyWidths w =
+      widthsOf(house == 0 ? std::string_view() : std::string_view(g.state.nations[house].policy));
 
   if (seizeAttackChance(g, p) || buildTroopsWhenRich(g, p) || sellFoodWhenPoor(g, p) ||
       buyFoodWhenHungry(g, p) || moveSurplus(g, p)) {

@@ -12,7 +12,7 @@ namespace {
 // The tactic number whose name is the given text, or 0.
 int tacticNumber(const std::string& name) {
   for (int t = 1; t <= kTacticCount; ++t) {
-    if (tacticName(t) == name) return t;
+    if (sameName(kTacticNames[t - 1], name)) return t;
   }
   return 0;
 }
@@ -73,17 +73,18 @@ int mostUsedTactic(Game& g, int q) { return mostUsedTacticOf(g, houseOf(g.state,
 
 int chooseComputerTactic(Game& g, int p, int q) {
   const int house = houseOf(g.state, p);
-  const std::string temperament = house == 0 ? std::string() : g.state.nations[house].temperament;
+  const std::string_view temperament =
+      house == 0 ? std::string_view() : std::string_view(g.state.nations[house].temperament);
   const int favourite = house == 0 ? 0 : tacticNumber(g.state.nations[house].favoriteTactic);
   enum class Pick { Random, Favourite, Copy };
   // Which entry each temperament takes for d = 1..5, 6..8 and 9..10.
   std::array<Pick, 3> picks{};
   bool known = true;
-  if (temperament == "普通") {
+  if (sameName(temperament, "普通")) {
     picks = {Pick::Random, Pick::Favourite, Pick::Copy};
-  } else if (temperament == "猛進") {
+  } else if (sameName(temperament, "猛進")) {
     picks = {Pick::Favourite, Pick::Random, Pick::Copy};
-  } else if (temperament == "慎重") {
+  } else if (sameName(temperament, "慎重")) {
     picks = {Pick::Copy, Pick::Random, Pick::Favourite};
   } else {
     known = false;

@@ -40,11 +40,12 @@ bool isComputerPlayed(const GameState& s, int p) {
   return !isPlayerProvince(s, p) || s.delegated[p];
 }
 
-int houseOf(const GameState& s, int p) {
+int findHouseOf(const GameState& s, int p) {
+  const Province& pr = s.provinces[p];
   for (int n = 1; n <= kNationCount; ++n) {
-    if (sameName(s.nations[n].name, s.provinces[p].lord)) return n;
+    if (sameName(s.nations[n].name, pr.lord)) return pr.lordHouse.house = n;
   }
-  return 0;
+  return pr.lordHouse.house = 0;
 }
 
 std::string turnCaption(const GameState& s) {

@@ -73,11 +73,9 @@ std::string asciiNumber(std::string_view text) {
 
 // std::nearbyint follows the current rounding mode, which the program never changes from
 // round-to-nearest-even.
-std::int32_t roundHalfEven(double x) { return saturate(std::nearbyint(x)); }
+std::int32_t roundHalfEvenSaturated(double x) { return saturate(std::nearbyint(x)); }
 
-std::int32_t floorInt(double x) { return saturate(std::floor(x)); }
-
-std::int32_t chargeOf(double cost) { return floorInt(cost + 0.9); }
+std::int32_t floorIntSaturated(double x) { return saturate(std::floor(x)); }
 
 double roundToSignificant(double x, int digits) {
   char buf[64];
@@ -89,13 +87,7 @@ double roundToSignificant(double x, int digits) {
   return rounded;
 }
 
-// Below 1 the 7-digit rounding of x exceeds 0.5, and so rounds to 1, exactly when x exceeds
-// 0.50000005; no double equals that number, so there is no tie. kAboveSevenDigitHalf is the
-// least double above it (0.50000005 written as a double rounds up to it).
-constexpr double kAboveSevenDigitHalf = 0x1.000001ad7f29bp-1;
-
-std::int32_t roundHalfEvenAtSevenDigits(double x) {
-  if (x >= 0 && x < 1) return x >= kAboveSevenDigitHalf ? 1 : 0;
+std::int32_t roundHalfEvenAtSevenDigitsByText(double x) {
   return roundHalfEven(roundToSignificant(x, 7));
 }
 

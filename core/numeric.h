@@ -12,15 +12,30 @@ namespace velmora {
 // Upper limit of every province quantity.
 inline constexpr std::int32_t kLimit = 999;
 
+// The roundings below are taken many times in every turn, so the usual case, a value well
+// inside the 32-bit range, is decided inline; the rest (saturation, NaN) out of line.
+std::int32_t roundHalfEvenSaturated(double x);
+std::int32_t floorIntSaturated(double x);
+
 // Round half to even, as storing a fractional result into an integer does (12.5 -> 12,
 // 13.5 -> 14). Results outside the 32-bit range saturate.
-std::int32_t roundHalfEven(double x);
+inline std::int32_t roundHalfEven(double x) {
+  if (!(x > -2147483648.0 && x < 2147483647.0)) return roundHalfEvenSaturated(x);
+  // Adding and taking back 2^52 leaves the nearest whole number, ties to even, in the
+  // rounding mode the program never changes.
+  const double shift = x < 0 ? -0x1p52 : 0x1p52;
+  return static_cast<std::int32_t>((x + shift) - shift);
+}
 
 // Whole part towards minus infinity (-0.5 -> -1). Saturates like roundHalfEven.
-std::int32_t floorInt(double x);
+inline std::int32_t floorInt(double x) {
+  if (!(x >= -2147483648.0 && x < 2147483648.0)) return floorIntSaturated(x);
+  const auto whole = static_cast<std::int32_t>(x);  // towards zero
+  return whole > x ? whole - 1 : whole;
+}
 
 // A cost c is charged as the whole part of c + 0.9 (4.2 -> 5, 4.05 -> 4).
-std::int32_t chargeOf(double cost);
+inline std::int32_t chargeOf(double cost) { return floorInt(cost + 0.9); }
 
 // Holds a value at the 999 limit.
 inline std::int32_t capAtLimit(std::int32_t v) { return v > kLimit ? kLimit : v; }
@@ -52,9 +67,18 @@ inline void clampNonNegative(std::int32_t& v) {
 // 0.5).
 double roundToSignificant(double x, int digits);
 
+// Below 1 the 7-digit rounding of x exceeds 0.5, and so rounds to 1, exactly when x exceeds
+// 0.50000005; no double equals that number, so there is no tie. kAboveSevenDigitHalf is the
+// least double above it (0.50000005 written as a double rounds up to it).
+inline constexpr double kAboveSevenDigitHalf = 0x1.000001ad7f29bp-1;
+
 // roundHalfEven(roundToSignificant(x, 7)), decided by a comparison for 0 <= x < 1, the range
 // of a draw, so that the shuffle of every turn need not write its draws out as text.
-std::int32_t roundHalfEvenAtSevenDigits(double x);
+std::int32_t roundHalfEvenAtSevenDigitsByText(double x);
+inline std::int32_t roundHalfEvenAtSevenDigits(double x) {
+  if (x >= 0 && x < 1) return x >= kAboveSevenDigitHalf ? 1 : 0;
+  return roundHalfEvenAtSevenDigitsByText(x);
+}
 
 // A price as the market board shows it: at most 15 significant digits, no trailing zeros and
 // no trailing point (0.8999999999999999 -> "0.9", 7.0 -> "7"), whatever the locale.

@@ -36,14 +36,14 @@ void SeededRandom::refill() {
     mt[i] = twisted(mt[i], mt[i + 1], mt[i + kShift - kStateSize]);
   }
   mt[kStateSize - 1] = twisted(mt[kStateSize - 1], mt[0], mt[kShift - 1]);
+  // Integers only, so that the loop runs two numbers at a time; next() makes the double.
   for (std::size_t i = 0; i < kStateSize; ++i) {
     std::uint64_t x = mt[i];
     x ^= (x >> 29) & 0x5555555555555555ull;
     x ^= (x << 17) & 0x71D67FFFEDA60000ull;
     x ^= (x << 37) & 0xFFF7EEE000000000ull;
     x ^= x >> 43;
-    // 53 random bits give every double in [0, 1) a multiple of 2^-53; never 1.0.
-    block_[i] = static_cast<double>(x >> 11) * 0x1.0p-53;
+    block_[i] = x >> 11;
   }
   taken_ = 0;
 }

@@ -21,7 +21,8 @@ class SeededRandom final : public RandomSource {
   explicit SeededRandom(std::uint64_t seed) { reseed(seed); }
   double next() override {
     if (taken_ == kStateSize) refill();
-    return block_[taken_++];
+    // 53 random bits give every double in [0, 1) a multiple of 2^-53; never 1.0.
+    return static_cast<double>(static_cast<std::int64_t>(block_[taken_++])) * 0x1.0p-53;
   }
   void reseed(std::uint64_t seed);
 
@@ -29,7 +30,7 @@ class SeededRandom final : public RandomSource {
   static constexpr std::size_t kStateSize = 312;
   void refill();
   std::array<std::uint64_t, kStateSize> state_{};
-  std::array<double, kStateSize> block_{};
+  std::array<std::uint64_t, kStateSize> block_{};  // tempered, 53 bits each
   std::size_t taken_ = kStateSize;
 };
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <random>
+#include <vector>
 
 #include "core/numeric.h"
 #include "core/random.h"
@@ -20,6 +21,42 @@ TEST(Numeric, RoundHalfEvenAndFloor) {
   EXPECT_EQ(floorInt(-3.5), -4);
   EXPECT_EQ(roundHalfEven(1e12), 2147483647);
   EXPECT_EQ(floorInt(-1e12), -2147483647 - 1);
+}
+
+// The inline roundings must give what the library's do: on ties of either sign, near the
+// ends of the 32-bit range, beyond it and on values that are no number.
+TEST(Numeric, InlineRoundingsAreTheLibrarys) {
+  std::vector<double> xs = {-0.0,
+                            0.5,
+                            -0.5,
+                            2.5,
+                            -2.5,
+                            2147483646.5,
+                            2147483647.0,
+                            2147483647.5,
+                            2147483648.0,
+                            -2147483647.5,
+                            -2147483648.0,
+                            -2147483648.5,
+                            0x1p52 + 1.0,
+                            -0x1p53,
+                            std::nan(""),
+                            HUGE_VAL,
+                            -HUGE_VAL,
+                            0x1p-1074,
+                            0.49999999999999994};
+  std::mt19937_64 gen(3);
+  std::uniform_real_distribution<double> wide(-3e9, 3e9);
+  for (int k = 0; k < 100'000; ++k) {
+    const double x = wide(gen);
+    xs.insert(xs.end(), {x, std::floor(x) + 0.5, x / 1e6, std::floor(x / 1e6) + 0.5});
+  }
+  int mismatches = 0;
+  for (double x : xs) {
+    mismatches += roundHalfEven(x) != roundHalfEvenSaturated(x);
+    mismatches += floorInt(x) != floorIntSaturated(x);
+  }
+  EXPECT_EQ(mismatches, 0);
 }
 
 TEST(Numeric, ChargeRoundsUpUnlessTheFractionIsBelowOneTenth) {

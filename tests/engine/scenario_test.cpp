@@ -30,6 +30,29 @@ TEST(Scenario, OpeningStateIsInsideTheLimitsAndHighlightsOnlyThePlayer) {
   EXPECT_EQ(f.rng.drawn(), 3);  // the three prices, nothing else
 }
 
+// A province's house follows its lord however the lord is changed, names of any length
+// included, and the house remembered for it makes no difference to the state.
+TEST(Scenario, TheHouseOfAProvinceFollowsItsLord) {
+  Fixture f("織田");
+  EXPECT_EQ(houseOf(f.s, 3), 3);
+  Province remembered = f.s.provinces[3];
+  f.s.provinces[3].lord = f.s.nations[8].name;
+  EXPECT_EQ(houseOf(f.s, 3), 8);
+  f.s.provinces[3].lord = "織";
+  EXPECT_EQ(houseOf(f.s, 3), 0);
+  f.s.nations[9].name = "織";
+  EXPECT_EQ(houseOf(f.s, 3), 9);
+  f.s.nations[9].name = "長宗我部元親";
+  f.s.provinces[3].lord = "長宗我部元親";
+  EXPECT_EQ(houseOf(f.s, 3), 9);
+  f.s.provinces[3].lord = "長宗我部元就";
+  EXPECT_EQ(houseOf(f.s, 3), 0);
+  f.s.provinces[3] = remembered;
+  EXPECT_EQ(houseOf(f.s, 3), 3);
+  remembered.lordHouse.house = 7;
+  EXPECT_EQ(remembered, f.s.provinces[3]);
+}
+
 TEST(Scenario, NobodyIsHighlightedWhenThePlayerHouseIsStar) {
   Fixture f("*");
   ASSERT_EQ(f.port.redraws.size(), 10u);

@@ -1,5 +1,7 @@
 #include "game/turn_cycle.h"
 
+#include <array>
+
 #include "ai/computer_turn.h"
 #include "core/course.h"
 #include "core/events.h"
@@ -62,7 +64,11 @@ void shuffleOrder(Game& g) {
     for (int k = kProvinceCount; k >= 2; --k) {
       double r = g.rng.next();
       // Seven significant digits first: an r of 0.49999996 becomes 0.5000000 and then 0.
-      if (roundHalfEvenAtSevenDigits(r) == 1) std::swap(order[k], order[1]);
+      const int swap = roundHalfEvenAtSevenDigits(r) == 1 ? 1 : 0;
+      // Looked up, not branched on: a coin is a branch no processor can foresee.
+      const std::array<std::int32_t, 2> pair{order[1], order[k]};
+      order[1] = pair[swap];
+      order[k] = pair[1 - swap];
     }
   }
 }

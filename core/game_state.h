@@ -5,17 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "core/terms.h"
+#include "core/state_terms.h"
 
 namespace velmora {
-
-// Provinces and houses are addressed by number 1..10; slot 0 of every table is unused so that
-// the numbers can index the tables directly.
-inline constexpr int kProvinceCount = 10;
-inline constexpr int kNationCount = 10;
-
-template <typename T>
-using ByNumber = std::array<T, kProvinceCount + 1>;
 
 struct Province {
   std::int32_t number = 0;

@@ -9,6 +9,7 @@
 #include "core/map.h"
 #include "core/messages.h"
 #include "core/numeric.h"
+#include "core/random.h"
 
 namespace velmora {
 

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "core/game.h"
-#include "core/map.h"
-
 namespace velmora {
+
+struct Game;
+struct ProvinceList;
 
 // The computer's order for province p: a fixed response when the province's situation calls
 // for one, else up to 20 draws weighted by the house's policy, else "何もしない".

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/game.h"
-
 namespace velmora {
+
+struct Game;
 
 // Fills the target panel with the provinces province a can attack; false after its box.
 bool prepareAttack(Game& g, int a);

@@ -7,6 +7,8 @@
 #include "core/dice.h"
 #include "core/messages.h"
 #include "core/numeric.h"
+#include "core/random.h"
+#include "core/terms.h"
 
 namespace velmora {
 

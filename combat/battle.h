@@ -3,10 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "core/game.h"
-#include "core/terms.h"
-
 namespace velmora {
+
+struct Game;
 
 // The tactic table as the battle window shows it: column 0 killPercent, 1..5 the bonus
 // against the enemy's tactic 1..5, 6 supplyPercent.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/game.h"
-
 namespace velmora {
+
+struct Game;
 
 // Settles a decided battle, closes the battle window and brings the main window forward.
 void endBattle(Game& g, bool won);

@@ -4,6 +4,7 @@
 #include "core/dice.h"
 #include "core/messages.h"
 #include "core/numeric.h"
+#include "core/terms.h"
 
 namespace velmora {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/game.h"
-
 namespace velmora {
+
+struct Game;
 
 // The player's tactic button k (0..4); true when the choice was accepted.
 bool setPlayerTactic(Game& g, int k);

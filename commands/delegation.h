@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/game.h"
-
 namespace velmora {
+
+struct Game;
 
 // 委任(&I): opens the delegation panel listing the player's provinces not yet delegated.
 void openDelegation(Game& g);

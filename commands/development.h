@@ -3,9 +3,10 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/game.h"
-
 namespace velmora {
+
+struct Game;
+struct Province;
 
 // 国力増大, 町増築, 城普請: true when carried out, false when refused (nothing changed).
 bool RaisePower(Game& g, int p);

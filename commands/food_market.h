@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/game.h"
-
 namespace velmora {
+
+struct Game;
 
 // The player's food trades at the market price: true when carried out, false when refused.
 bool SellFood(Game& g, int p);

@@ -2,9 +2,10 @@
 
 #include <cstdint>
 
-#include "core/game.h"
-
 namespace velmora {
+
+struct Game;
+struct Province;
 
 // The part of amount that fits under the limit.
 std::int32_t capAmount(std::int32_t current, std::int32_t amount, std::int32_t limit);

@@ -1,6 +1,7 @@
 #include "core/course.h"
 
 #include "core/game.h"
+#include "core/ui_port.h"
 
 namespace velmora {
 

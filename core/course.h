@@ -4,11 +4,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/game_state.h"
+#include "core/state_terms.h"
 
 namespace velmora {
 
 struct Game;
+struct GameState;
 
 // How many provinces each house holds as one season begins.
 struct SeasonStanding {

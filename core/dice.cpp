@@ -1,4 +1,5 @@
 #include "core/dice.h"
+#include "core/random.h"
 
 namespace velmora {
 

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "core/random.h"
-
 namespace velmora {
+
+class RandomSource;
 
 // Random helpers of the battles and the computer houses.
 std::int32_t rollDie(RandomSource& rng);            // 1..6

@@ -3,8 +3,11 @@
 #include <array>
 #include <cstddef>
 
+#include "core/game.h"
 #include "core/numeric.h"
 #include "core/province_check.h"
+#include "core/random.h"
+#include "core/ui_port.h"
 
 namespace velmora {
 

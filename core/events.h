@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
-
 namespace velmora {
+
+struct Game;
 
 enum class EventKind {
   GoodHarvest = 1,

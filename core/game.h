@@ -6,10 +6,13 @@
 #include "core/battle_state.h"
 #include "core/course.h"
 #include "core/game_state.h"
-#include "core/random.h"
-#include "core/ui_port.h"
+#include "core/panel.h"
 
 namespace velmora {
+
+// By name only: what reads the game need not rebuild with the screen port or the dice.
+class RandomSource;
+class UiPort;
 
 // One running game: its state, the screen it reports to and its source of chance. The
 // program owns exactly one.

@@ -7,17 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/terms.h"
+#include "core/state_terms.h"
 
 namespace velmora {
-
-// Provinces and houses are addressed by number 1..10; slot 0 of every table is unused so that
-// the numbers can index the tables directly.
-inline constexpr int kProvinceCount = 10;
-inline constexpr int kNationCount = 10;
-
-template <typename T>
-using ByNumber = std::array<T, kProvinceCount + 1>;
 
 // The house a province's lord was last found to be. houseOf checks it against the names before
 // trusting it, so whoever changes a lord need not keep it; it is no part of the state, and two

@@ -1,4 +1,5 @@
 #include "core/map.h"
+#include "core/game_state.h"
 
 #include <utility>
 

@@ -3,9 +3,11 @@
 #include <array>
 #include <string>
 
-#include "core/game_state.h"
+#include "core/state_terms.h"
 
 namespace velmora {
+
+struct GameState;
 
 // The fixed map: true when province b borders province a.
 bool areAdjacent(int a, int b);

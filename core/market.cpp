@@ -2,7 +2,10 @@
 
 #include <cmath>
 
+#include "core/game.h"
 #include "core/numeric.h"
+#include "core/random.h"
+#include "core/ui_port.h"
 
 namespace velmora {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/game.h"
-
 namespace velmora {
+
+struct Game;
 
 // Draws new food, troops and arms prices, in that order, and shows them on the market board.
 void drawMarketPrices(Game& g);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/game.h"
+#include "core/ui_port.h"
 
 namespace velmora {
 

@@ -1,6 +1,8 @@
 #include "core/panels.h"
 
+#include "core/game.h"
 #include "core/province_check.h"
+#include "core/ui_port.h"
 
 namespace velmora {
 

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "core/game.h"
+#include "core/panel.h"
 
 namespace velmora {
+
+struct Game;
 
 // The command-panel steps of the main window. The game decides which panel is shown and what
 // its labels say; the port draws it.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/game.h"
-
 namespace velmora {
+
+struct Game;
 
 // Reports every value of province p outside its limits, one box each, then redraws its panel
 // with the player's provinces highlighted. Changes no value.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/course.h"
 #include "core/ui_port.h"
 
 namespace velmora {
@@ -46,7 +45,7 @@ class QuietPort : public UiPort {
   }
   void seasonBegins() override {}
   void gameLoaded(const std::string&) override {}
-  void showCourse(const Course&) override {}
+  void showCourse(const std::vector<SeasonStanding>&) override {}
   void terminate() override { terminated = true; }
 
   // What the turn cycle asked of the timers, so that a driver can tick them.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/game.h"
-
 namespace velmora {
+
+struct Game;
 
 // Builds the opening scenario into the state, checks and draws every province and draws the
 // first market prices.

@@ -1,4 +1,5 @@
 #include "core/settings.h"
+#include "core/game_state.h"
 
 namespace velmora {
 

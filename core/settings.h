@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
-#include "core/game_state.h"
-
 namespace velmora {
+
+struct GameState;
 
 // What the settings dialog shows and the player can change there.
 struct SettingsChoice {

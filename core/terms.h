@@ -4,24 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/state_terms.h"
+
 namespace velmora {
-
-// The ten orders a province can receive in a turn; None while no order has been chosen.
-enum class CommandKind {
-  None = 0,
-  Move = 1,
-  Attack = 2,
-  RaiseTroops = 3,
-  RaiseArms = 4,
-  RaisePower = 5,
-  BuildTown = 6,
-  BuildCastle = 7,
-  SellFood = 8,
-  BuyFood = 9,
-  DoNothing = 10,
-};
-
-inline constexpr int kTacticCount = 5;
 
 // The five tactics of a battle by their numbers 1..5. A house's favourite tactic is kept as
 // the tactic's name, as the save file stores it.

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "core/game.h"
-#include "core/terms.h"
+#include "core/state_terms.h"
 
 namespace velmora {
+
+struct Game;
 
 // The player chose an order button (or its key) for the current province.
 void selectOrder(Game& g, CommandKind kind);

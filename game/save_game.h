@@ -2,9 +2,10 @@
 
 #include <filesystem>
 
-#include "core/game.h"
-
 namespace velmora {
+
+struct Game;
+struct GameState;
 
 // The menu's and the quit confirmation's save: only at the start of a turn. True when Game.dt
 // was written; false when saving was refused or failed (a box says why, and the previous

@@ -10,6 +10,7 @@
 #include "core/numeric.h"
 #include "core/panels.h"
 #include "core/province_check.h"
+#include "core/random.h"
 #include "game/save_game.h"
 
 namespace velmora {

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "core/game.h"
-
 namespace velmora {
+
+struct Game;
+struct GameState;
 
 // One press of OK: by the button, by Enter on the message panel or by the auto-press timer.
 void pressOk(Game& g);

@@ -9,6 +9,7 @@
 #include "core/game_state.h"
 #include "core/numeric.h"
 #include "core/settings.h"
+#include "core/terms.h"
 
 // The record order of Game.dt, written once and walked by both the writer and the reader so
 // that the two can never disagree. Each record names its field for messages and, for the

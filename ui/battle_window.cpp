@@ -10,6 +10,9 @@
 
 #include "combat/battle.h"
 #include "combat/tactics.h"
+#include "core/game.h"
+#include "core/terms.h"
+#include "core/ui_port.h"
 #include "game/turn_cycle.h"
 #include "ui/app_setup.h"
 #include "ui/key_codes.h"

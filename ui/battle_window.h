@@ -5,11 +5,13 @@
 #include <array>
 #include <functional>
 
-#include "core/game.h"
-
 class QLabel;
 class QPushButton;
 class QWidget;
+
+namespace velmora {
+struct Game;
+}  // namespace velmora
 
 namespace velmora::ui {
 

@@ -1,4 +1,5 @@
 #include "ui/engine_gate.h"
+#include "core/game.h"
 
 namespace velmora::ui {
 

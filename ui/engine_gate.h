@@ -3,7 +3,9 @@
 #include <deque>
 #include <functional>
 
-#include "core/game.h"
+namespace velmora {
+struct Game;
+}  // namespace velmora
 
 namespace velmora::ui {
 

@@ -4,7 +4,9 @@
 #include <QPointer>
 #include <functional>
 
-#include "core/game.h"
+namespace velmora {
+struct Game;
+}  // namespace velmora
 
 namespace velmora::ui {
 

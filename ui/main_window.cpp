@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "commands/delegation.h"
+#include "core/game.h"
 #include "core/panels.h"
 #include "core/terms.h"
 #include "game/orders.h"

@@ -6,7 +6,6 @@
 #include <array>
 #include <functional>
 
-#include "core/game.h"
 #include "core/ui_port.h"
 #include "ui/scroll_math.h"
 
@@ -18,6 +17,10 @@ class QAction;
 class QPushButton;
 class QScrollBar;
 class QTimer;
+
+namespace velmora {
+struct Game;
+}  // namespace velmora
 
 namespace velmora::ui {
 

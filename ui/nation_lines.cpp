@@ -1,4 +1,5 @@
 #include "ui/nation_lines.h"
+#include "core/game_state.h"
 
 #include <charconv>
 

@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "core/game_state.h"
+namespace velmora {
+struct Nation;
+}  // namespace velmora
 
 namespace velmora::ui {
 

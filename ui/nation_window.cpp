@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "core/game.h"
 #include "ui/app_setup.h"
 #include "ui/nation_lines.h"
 #include "ui/twips.h"

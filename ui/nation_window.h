@@ -4,9 +4,11 @@
 #include <QStringList>
 #include <functional>
 
-#include "core/game.h"
-
 class QListWidget;
+
+namespace velmora {
+struct Game;
+}  // namespace velmora
 
 namespace velmora::ui {
 

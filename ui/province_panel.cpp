@@ -1,5 +1,6 @@
 #include "ui/province_panel.h"
 
+#include "core/game_state.h"
 #include "ui/twips.h"
 
 namespace velmora::ui {

@@ -4,8 +4,11 @@
 #include <QLabel>
 #include <array>
 
-#include "core/game_state.h"
 #include "ui/widgets_util.h"
+
+namespace velmora {
+struct Province;
+}  // namespace velmora
 
 namespace velmora::ui {
 

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 
+#include "core/game.h"
 #include "ui/battle_window.h"
 #include "ui/course_window.h"
 #include "ui/event_window.h"

@@ -5,11 +5,15 @@
 #include <QUrl>
 #include <functional>
 
-#include "core/game.h"
+#include "core/course.h"
 #include "core/ui_port.h"
 #include "ui/history.h"
 
 class QWidget;
+
+namespace velmora {
+struct Game;
+}  // namespace velmora
 
 namespace velmora::ui {
 

@@ -1,5 +1,6 @@
 #include "ui/record_menu.h"
 
+#include "core/game.h"
 #include "ui/course_window.h"
 #include "ui/history_window.h"
 #include "ui/qt_port.h"

@@ -3,7 +3,9 @@
 #include <QMenu>
 #include <QPointer>
 
-#include "core/game.h"
+namespace velmora {
+struct Game;
+}  // namespace velmora
 
 namespace velmora::ui {
 

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "core/game.h"
 #include "core/settings.h"
 #include "ui/app_setup.h"
 #include "ui/qt_port.h"

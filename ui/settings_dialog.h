@@ -3,13 +3,16 @@
 #include <QDialog>
 #include <array>
 
-#include "core/game.h"
 #include "core/settings.h"
 
 class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
 class QRadioButton;
+
+namespace velmora {
+struct Game;
+}  // namespace velmora
 
 namespace velmora::ui {
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ai/computer_turn.h"
+#include "core/map.h"
 #include "engine/fake_port.h"
 
 namespace velmora::test {

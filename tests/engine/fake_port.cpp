@@ -5,6 +5,7 @@
 #include "combat/battle.h"
 #include "combat/tactics.h"
 #include "core/scenario.h"
+#include "core/terms.h"
 #include "game/turn_cycle.h"
 
 namespace velmora::test {

@@ -6,6 +6,7 @@
 
 #include "core/game.h"
 #include "core/quiet_port.h"
+#include "core/random.h"
 
 namespace velmora::test {
 

@@ -17,6 +17,7 @@
 #include <thread>
 
 #include "core/numeric.h"
+#include "core/random.h"
 #include "core/scenario.h"
 #include "engine/fake_port.h"
 #include "game/save_game.h"

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "core/random.h"
 #include "core/scenario.h"
 #include "engine/fake_port.h"
 #include "game/turn_cycle.h"

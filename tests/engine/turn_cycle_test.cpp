@@ -4,6 +4,7 @@
 #include <set>
 
 #include "core/panels.h"
+#include "core/random.h"
 #include "core/scenario.h"
 #include "engine/fake_port.h"
 #include "game/save_game.h"

@@ -13,6 +13,7 @@
 #include "combat/battle.h"
 #include "core/game.h"
 #include "core/quiet_port.h"
+#include "core/random.h"
 #include "core/scenario.h"
 #include "ui/battle_window.h"
 #include "ui/nation_window.h"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/game_state.h"
 #include "ui/nation_lines.h"
 
 namespace {

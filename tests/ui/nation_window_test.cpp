@@ -9,6 +9,7 @@
 
 #include "core/game.h"
 #include "core/quiet_port.h"
+#include "core/random.h"
 #include "core/scenario.h"
 #include "ui/nation_lines.h"
 #include "ui/nation_window.h"

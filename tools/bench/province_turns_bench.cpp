@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/game.h"
+#include "core/random.h"
 #include "simulation.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QWindow>
 
+#include "core/game.h"
 #include "core/scenario.h"
 #include "ui/main_keys.h"
 #include "ui/main_window.h"
@@ -16,11 +17,11 @@
 
 namespace velmora::ui {
 
-GameApp::GameApp() : rng_(0), game_(port_, rng_), gate_(game_) {
+GameApp::GameApp() : rng_(0), game_(std::make_unique<Game>(port_, rng_)), gate_(*game_) {
   const std::filesystem::path programDir = QCoreApplication::applicationDirPath().toStdString();
-  game_.saveDirectory = saveDirectoryFor(programDir);
-  game_.makeSaveDirectory = game_.saveDirectory != programDir;
-  port_.attachGame(&game_);
+  game_->saveDirectory = saveDirectoryFor(programDir);
+  game_->makeSaveDirectory = game_->saveDirectory != programDir;
+  port_.attachGame(game_.get());
 }
 
 GameApp::~GameApp() {
@@ -36,10 +37,10 @@ void GameApp::openSettings() {
     settings_->activateWindow();
     return;
   }
-  settings_ = new SettingsDialog(game_, port_, form_.get());
+  settings_ = new SettingsDialog(*game_, port_, form_.get());
   // Its keyboard goes with it: a child of the dialog, removed from the application with it.
   qApp->installEventFilter(
-      new SettingsKeys(game_, gate_, settings_, [this] { return form_ != nullptr; }));
+      new SettingsKeys(*game_, gate_, settings_, [this] { return form_ != nullptr; }));
   connect(settings_, &SettingsDialog::confirmed, this, &GameApp::settingsConfirmed);
   connect(settings_, &QDialog::finished, this, [this](int result) {
     settings_->deleteLater();
@@ -56,7 +57,7 @@ void GameApp::openNationWindow() {
     return;
   }
   auto* window = new NationWindow(
-      game_, [this](int p) { form_->scrollToProvince(p); }, form_.get());
+      *game_, [this](int p) { form_->scrollToProvince(p); }, form_.get());
   window->setAttribute(Qt::WA_DeleteOnClose);
   nation_ = window;
   window->show();
@@ -64,7 +65,7 @@ void GameApp::openNationWindow() {
 
 void GameApp::openNationWindowModal() {
   NationWindow window(
-      game_, [this](int p) { form_->scrollToProvince(p); }, form_.get());
+      *game_, [this](int p) { form_->scrollToProvince(p); }, form_.get());
   window.exec();
 }
 
@@ -77,15 +78,15 @@ void GameApp::settingsConfirmed() {
 }
 
 void GameApp::openMainWindow() {
-  form_ = std::make_unique<MainWindow>(game_, port_, gate_);
+  form_ = std::make_unique<MainWindow>(*game_, port_, gate_);
   form_->openSettings = [this] { openSettings(); };
   form_->openNationWindow = [this] { openNationWindow(); };
   form_->openNationWindowModal = [this] { openNationWindowModal(); };
   port_.attach(form_.get());
   // The last menu of the bar, after ヘルプ.
-  record_ = new RecordMenu(game_, port_, form_.get());
+  record_ = new RecordMenu(*game_, port_, form_.get());
   form_->menuBar()->addMenu(record_);
-  keys_ = std::make_unique<MainKeys>(game_, gate_, form_.get());
+  keys_ = std::make_unique<MainKeys>(*game_, gate_, form_.get());
   qApp->installEventFilter(keys_.get());
   form_->show();
   // The first line is held on screen: let the window appear before it is written.
@@ -95,7 +96,7 @@ void GameApp::openMainWindow() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
   }
   rng_.reseed(seedFromTimeOfDay());
-  gate_.runPlayer([this] { openGame(game_); });
+  gate_.runPlayer([this] { openGame(*game_); });
 }
 
 }  // namespace velmora::ui

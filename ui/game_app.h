@@ -4,12 +4,15 @@
 #include <QPointer>
 #include <memory>
 
-#include "core/game.h"
 #include "core/random.h"
 #include "ui/engine_gate.h"
 #include "ui/qt_port.h"
 #include "ui/record_menu.h"
 #include "ui/settings_dialog.h"
+
+namespace velmora {
+struct Game;
+}
 
 namespace velmora::ui {
 
@@ -25,7 +28,7 @@ class GameApp : public QObject {
 
   void start();
 
-  Game& game() { return game_; }
+  Game& game() { return *game_; }
   QtPort& port() { return port_; }
   EngineGate& gate() { return gate_; }
   MainWindow* mainWindow() const { return form_.get(); }
@@ -45,7 +48,7 @@ class GameApp : public QObject {
 
   QtPort port_;
   SeededRandom rng_;
-  Game game_;
+  std::unique_ptr<Game> game_;  // by pointer: the screens need not rebuild with the game
   EngineGate gate_;
   std::unique_ptr<MainWindow> form_;
   std::unique_ptr<MainKeys> keys_;

@@ -18,6 +18,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/game.h"
 #include "ui/game_app.h"
 #include "ui/main_window.h"
 #include "ui/settings_dialog.h"

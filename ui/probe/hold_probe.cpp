@@ -18,6 +18,7 @@
 #include <map>
 #include <string>
 
+#include "core/game.h"
 #include "ui/app_setup.h"
 #include "ui/game_app.h"
 #include "ui/main_window.h"

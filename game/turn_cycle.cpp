@@ -59,7 +59,8 @@ void playPosition(Game& g, int k) {
 }
 
 void shuffleOrder(Game& g) {
-  auto& order = g.state.playOrder;
+  // Shuffled in a copy of its own, which the draws cannot reach, so that it stays in registers.
+  ByNumber<std::int32_t> order{};
   for (int i = 1; i <= kProvinceCount; ++i) order[i] = i;
   for (int pass = 0; pass < 3; ++pass) {
     for (int k = kProvinceCount; k >= 2; --k) {
@@ -72,6 +73,7 @@ void shuffleOrder(Game& g) {
       order[k] = pair[1 - swap];
     }
   }
+  g.state.playOrder = order;
 }
 
 void endTurn(Game& g) {

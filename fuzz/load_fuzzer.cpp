@@ -8,8 +8,10 @@
 
 #include "combat/battle.h"
 #include "combat/tactics.h"
+#include "core/game.h"
 #include "core/quiet_port.h"
 #include "core/random.h"
+#include "core/terms.h"
 #include "game/save_game.h"
 #include "game/turn_cycle.h"
 #include "persistence/save_format.h"

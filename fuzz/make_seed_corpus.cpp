@@ -6,6 +6,7 @@
 #include "core/game.h"
 #include "core/numeric.h"
 #include "core/quiet_port.h"
+#include "core/random.h"
 #include "core/scenario.h"
 #include "game/turn_cycle.h"
 #include "persistence/save_file.h"

@@ -9,6 +9,7 @@
 #include <QPalette>
 #include <cmath>
 
+#include "core/game.h"
 #include "core/province_check.h"
 #include "ui/app_setup.h"
 #include "ui/battle_window.h"

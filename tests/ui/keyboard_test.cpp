@@ -14,6 +14,7 @@
 #include <string>
 
 #include "ai/computer_turn.h"
+#include "core/game.h"
 #include "core/quiet_port.h"
 #include "ui/battle_window.h"
 #include "ui/main_keys.h"

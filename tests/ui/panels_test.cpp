@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "core/game.h"
 #include "ui/home_page.h"
 #include "ui/province_panel.h"
 #include "ui/scroll_math.h"

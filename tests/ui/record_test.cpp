@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "core/course.h"
+#include "core/game.h"
 #include "game/save_game.h"
 #include "game/turn_cycle.h"
 #include "simulation.h"

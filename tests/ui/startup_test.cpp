@@ -1,5 +1,6 @@
 #include <QLabel>
 
+#include "core/game.h"
 #include "ui/province_panel.h"
 #include "ui_fixture.h"
 

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <map>
 
+#include "core/game.h"
 #include "ui/engine_gate.h"
 #include "ui/event_window.h"
 #include "ui_fixture.h"

@@ -18,7 +18,6 @@
 #include <memory>
 #include <vector>
 
-#include "core/game.h"
 #include "ui/game_app.h"
 #include "ui/main_window.h"
 #include "ui/settings_dialog.h"
@@ -62,16 +61,7 @@ class UiTest : public ::testing::Test {
   void TearDown() override { app.reset(); }
 
   // Start-up with the house given and the fastest messages; holds are then switched off.
-  void startGame(const QString& house = QString::fromUtf8("織田")) {
-    app->start();
-    SettingsDialog* dialog = app->settingsDialog();
-    ASSERT_NE(dialog, nullptr);
-    named<QLineEdit>(dialog, "Text1")->setText(house);
-    named<QRadioButton>(dialog, indexed("Option1", 0))->setChecked(true);
-    named(dialog, "Command1")->click();
-    ASSERT_NE(app->mainWindow(), nullptr);
-    game().state.messageWait = 0;
-  }
+  void startGame(const QString& house = QString::fromUtf8("織田"));
 
   Game& game() { return app->game(); }
   MainWindow* form() { return app->mainWindow(); }
@@ -103,10 +93,7 @@ class UiTest : public ::testing::Test {
   }
 
   // Lets the next press play the player's province p straight away.
-  void nextPositionPlays(int p) {
-    game().state.orderPosition = 2;
-    game().state.playOrder[2] = p;
-  }
+  void nextPositionPlays(int p);
 
   std::unique_ptr<GameApp> app;
   std::vector<MessageBoxRequest> boxes;

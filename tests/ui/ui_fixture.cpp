@@ -1,0 +1,23 @@
+#include "ui_fixture.h"
+
+#include "core/game.h"
+
+namespace velmora::ui::test {
+
+void UiTest::startGame(const QString& house) {
+  app->start();
+  SettingsDialog* dialog = app->settingsDialog();
+  ASSERT_NE(dialog, nullptr);
+  named<QLineEdit>(dialog, "Text1")->setText(house);
+  named<QRadioButton>(dialog, indexed("Option1", 0))->setChecked(true);
+  named(dialog, "Command1")->click();
+  ASSERT_NE(app->mainWindow(), nullptr);
+  game().state.messageWait = 0;
+}
+
+void UiTest::nextPositionPlays(int p) {
+  game().state.orderPosition = 2;
+  game().state.playOrder[2] = p;
+}
+
+}  // namespace velmora::ui::test

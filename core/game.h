@@ -40,6 +40,11 @@ struct Game {
   // needs it, never by a load or by merely starting the game.
   bool makeSaveDirectory = false;
 
+  // The desktop game keeps an autosave at every turn start in saveDirectory/autosave; the
+  // simulator and most tests keep none. Only the first failure of a run asks for a box.
+  bool autosave = false;
+  bool autosaveFailureShown = false;
+
   // Set once a game has been set up; before that there is nothing to save.
   bool started = false;
 

@@ -94,6 +94,8 @@ class UiPort {
   // game as a modal chart, which returns when closed.
   virtual void seasonBegins() = 0;
   virtual void gameLoaded(const std::string& path) = 0;
+  // A text for the record alone, shown nowhere else (an autosave failure after the first).
+  virtual void addToHistory(const std::string& /*text*/) {}
   virtual void showCourse(const std::vector<SeasonStanding>& course) = 0;
 
   // Ends the program; nothing of the game runs after it.

@@ -9,6 +9,7 @@
 #include "core/messages.h"
 #include "core/panels.h"
 #include "core/province_check.h"
+#include "game/autosave.h"
 #include "persistence/save_file.h"
 
 namespace velmora {
@@ -57,20 +58,24 @@ bool saveGame(Game& g) {
   return true;
 }
 
-void loadGame(Game& g) {
+void loadGame(Game& g) { loadGameFrom(g, saveFilePath(g)); }
+
+bool loadGameFrom(Game& g, const std::filesystem::path& file) {
   if (!g.state.turnStart) {
     showBox(g, "ロードはターンの始めしかできません");
-    return;
+    return false;
   }
-  SaveOutcome<GameState> loaded = readSaveFile(saveFilePath(g));
+  SaveOutcome<GameState> loaded = readSaveFile(file);
   if (!loaded) {
     showFailure(
         g, "ロードできませんでした。\n" + loaded.error.describe() + "\nゲームはそのまま続きます。");
-    return;
+    return false;
   }
-  g.ui.gameLoaded(saveFilePath(g).string());
+  g.ui.gameLoaded(file.string());
   restoreGame(g, std::move(*loaded.value));
   showBox(g, "ロードしました");
+  autosaveTurnStart(g);
+  return true;
 }
 
 void restoreGame(Game& g, GameState loaded) {

@@ -16,6 +16,9 @@ bool saveGame(Game& g);
 // file is good; otherwise a box names the problem.
 void loadGame(Game& g);
 
+// The same load from another file (an autosave); true when the game was replaced.
+bool loadGameFrom(Game& g, const std::filesystem::path& file);
+
 // Puts a state read from a save file into the running game and redraws the main window from
 // it: the provinces (with their limit check), the prices, line 1 and the caption. Shows no
 // box of its own; the simulator uses it too.

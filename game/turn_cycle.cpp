@@ -11,6 +11,7 @@
 #include "core/panels.h"
 #include "core/province_check.h"
 #include "core/random.h"
+#include "game/autosave.h"
 #include "game/save_game.h"
 
 namespace velmora {
@@ -126,9 +127,13 @@ void advanceSeason(Game& g) {
   }
   showLine1(g, turnCaption(s), "です");
   const std::string& first = s.provinces[1].lord;
-  for (int p = 2; p <= kProvinceCount; ++p) {
-    if (s.provinces[p].lord != first) return;
+  bool unified = true;
+  for (int p = 2; p <= kProvinceCount && unified; ++p) unified = s.provinces[p].lord == first;
+  if (!unified) {
+    autosaveTurnStart(g);
+    return;
   }
+  recordUnification(g);
   showLine1(g, first, "が統一しました");
   g.ui.showCourse(g.course);
   endGame(g);

@@ -247,7 +247,11 @@ std::string systemErrorReason(int err) { return reasonOf(err); }
 std::optional<SaveFileError> writeSaveFile(const GameState& s, const std::filesystem::path& file) {
   SaveOutcome<std::string> bytes = encodeSaveFile(s);
   if (!bytes) return bytes.error;
+  return writeSaveBytes(*bytes.value, file);
+}
 
+std::optional<SaveFileError> writeSaveBytes(const std::string& bytes,
+                                            const std::filesystem::path& file) {
   std::filesystem::path target;
   std::optional<struct stat> linkTarget;
   if (auto refused = resolveTarget(file, target, linkTarget)) return refused;
@@ -258,7 +262,7 @@ std::optional<SaveFileError> writeSaveFile(const GameState& s, const std::filesy
   std::string failedStep;
   const auto fill = [&](int fd) {
     failedStep = " に書き込めません";
-    if (!writeAll(fd, *bytes.value)) return false;
+    if (!writeAll(fd, bytes)) return false;
     if (linkTarget) {
       if (::fchmod(fd, linkTarget->st_mode & 07777) != 0) return false;
       if (::fchown(fd, static_cast<uid_t>(-1), linkTarget->st_gid) != 0 && errno != EPERM) {
@@ -311,6 +315,12 @@ std::optional<SaveFileError> writeSaveFile(const GameState& s, const std::filesy
 }
 
 SaveOutcome<GameState> readSaveFile(const std::filesystem::path& file) {
+  SaveOutcome<std::string> bytes = readSaveBytes(file);
+  if (!bytes) return {std::nullopt, bytes.error};
+  return parseSaveFile(*bytes.value);
+}
+
+SaveOutcome<std::string> readSaveBytes(const std::filesystem::path& file) {
   // O_NONBLOCK: a pipe under the save file's name must not hang the game; it is refused below.
   FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (fd.get() < 0) {
@@ -343,7 +353,7 @@ SaveOutcome<GameState> readSaveFile(const std::filesystem::path& file) {
     return {std::nullopt,
             SaveFileError{0, "", file.string() + " は大きすぎてセーブファイルではありません"}};
   }
-  return parseSaveFile(bytes);
+  return {std::move(bytes), {}};
 }
 
 }  // namespace velmora

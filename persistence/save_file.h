@@ -25,8 +25,16 @@ namespace velmora {
 // Nothing when the file was written, else what went wrong.
 std::optional<SaveFileError> writeSaveFile(const GameState& s, const std::filesystem::path& file);
 
+// The same safe writing for bytes already encoded (encodeSaveFile), so that a caller who
+// compares them first need not encode twice.
+std::optional<SaveFileError> writeSaveBytes(const std::string& bytes,
+                                            const std::filesystem::path& file);
+
 // Reads and checks the whole file; the state comes back only when all of it is good.
 SaveOutcome<GameState> readSaveFile(const std::filesystem::path& file);
+
+// The file's bytes as they are, unchecked: a regular file of save-file size, or why not.
+SaveOutcome<std::string> readSaveBytes(const std::filesystem::path& file);
 
 // A system error number (errno) as the player reads it, in the game's language.
 std::string systemErrorReason(int err);

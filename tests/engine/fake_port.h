@@ -70,6 +70,7 @@ class RecordingPort : public QuietPort {
   void refreshBattle() override { battleRefreshes += battleWindowOpen ? 1 : 0; }
   void closeBattleWindow() override;
   void bringMainWindowToFront() override { mainWindowFronted += 1; }
+  void addToHistory(const std::string& text) override { historyOnly.push_back(text); }
   void showCourse(const Course& course) override {
     courses.push_back({course, boxes.size(), lines.size()});
   }
@@ -102,6 +103,7 @@ class RecordingPort : public QuietPort {
   std::vector<std::string> delegationLines;
   int delegationSelected = -1;
   std::vector<std::vector<std::string>> events;
+  std::vector<std::string> historyOnly;  // texts given to the record alone
   // Each chart of the course shown, with the numbers of boxes and lines shown before it.
   struct CourseShown {
     Course course;

@@ -1,0 +1,186 @@
+#include "game/autosave.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <system_error>
+
+#include "core/game.h"
+#include "core/ui_port.h"
+#include "persistence/save_file.h"
+
+namespace velmora {
+
+namespace {
+
+// Names the newest autosave when its game ended in unification.
+constexpr const char* kUnifiedMarker = "unified";
+
+struct AutosaveFile {
+  std::uint64_t sequence = 0;
+  std::filesystem::path file;
+};
+
+// "000042-3年目の夏.dt": the number comes first, so that the order of writing never depends
+// on the game's year.
+std::optional<std::uint64_t> sequenceOf(const std::string& name) {
+  std::uint64_t n = 0;
+  std::size_t i = 0;
+  for (; i < name.size() && name[i] >= '0' && name[i] <= '9'; ++i) {
+    if (n > (UINT64_MAX - 9) / 10) return std::nullopt;
+    n = n * 10 + static_cast<std::uint64_t>(name[i] - '0');
+  }
+  if (i == 0 || i >= name.size() || name[i] != '-') return std::nullopt;
+  if (name.size() < i + 4 || name.compare(name.size() - 3, 3, ".dt") != 0) return std::nullopt;
+  return n;
+}
+
+// Every autosave in the folder, newest first; links and folders are never autosaves.
+std::vector<AutosaveFile> autosaveFiles(const std::filesystem::path& dir) {
+  std::vector<AutosaveFile> files;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code typeError;
+    if (it->symlink_status(typeError).type() != std::filesystem::file_type::regular) continue;
+    if (auto n = sequenceOf(it->path().filename().string())) files.push_back({*n, it->path()});
+  }
+  std::sort(files.begin(), files.end(), [](const AutosaveFile& a, const AutosaveFile& b) {
+    if (a.sequence != b.sequence) return a.sequence > b.sequence;
+    return a.file.filename() > b.file.filename();
+  });
+  return files;
+}
+
+// The season in the name by its number: the names a loaded file gives the seasons could hold
+// a slash.
+std::string fileNameFor(std::uint64_t sequence, const GameState& s) {
+  static constexpr std::array<const char*, 5> kSeasons{"", "春", "夏", "秋", "冬"};
+  char number[32];
+  std::snprintf(number, sizeof number, "%06llu", static_cast<unsigned long long>(sequence));
+  const std::string season =
+      s.season >= 1 && s.season <= 4 ? kSeasons[s.season] : std::to_string(s.season);
+  return std::string(number) + "-" + std::to_string(s.year) + "年目の" + season + ".dt";
+}
+
+void autosaveFailed(Game& g, const std::string& why) {
+  const std::string text =
+      "オートセーブできませんでした。\n" + why + "\nゲームはそのまま続きます。";
+  if (g.autosaveFailureShown) {
+    g.ui.addToHistory(text);
+    return;
+  }
+  g.autosaveFailureShown = true;
+  MessageBoxRequest box;
+  box.text = text;
+  box.warning = true;
+  g.ui.messageBox(box);
+}
+
+// The folder, made when missing. Only a folder of the player's own, not a link: old autosaves
+// are removed from it.
+std::optional<std::string> prepareFolder(const std::filesystem::path& dir) {
+  std::error_code ec;
+  std::filesystem::create_directories(dir, ec);
+  struct stat info {};
+  if (::lstat(dir.c_str(), &info) != 0) {
+    return "フォルダ " + dir.string() + " を作れません(" +
+           systemErrorReason(ec ? ec.value() : errno) + ")";
+  }
+  if (!S_ISDIR(info.st_mode)) {
+    return dir.string() + " がフォルダではないので、フォルダを作れません";
+  }
+  if (info.st_uid != ::geteuid())
+    return "フォルダ " + dir.string() + " の持ち主がこのユーザーではありません";
+  return std::nullopt;
+}
+
+std::string markerText(const std::filesystem::path& dir) {
+  SaveOutcome<std::string> marker = readSaveBytes(dir / kUnifiedMarker);
+  if (!marker) return {};
+  std::string text = *marker.value;
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+  return text;
+}
+
+}  // namespace
+
+std::filesystem::path autosaveDirectory(const Game& g) { return g.saveDirectory / kAutosaveFolder; }
+
+void autosaveTurnStart(Game& g) {
+  if (!g.autosave) return;
+  SaveOutcome<std::string> bytes = encodeSaveFile(g.state);
+  if (!bytes) return autosaveFailed(g, bytes.error.describe());
+  const std::filesystem::path dir = autosaveDirectory(g);
+  if (auto why = prepareFolder(dir)) return autosaveFailed(g, *why);
+
+  std::vector<AutosaveFile> files = autosaveFiles(dir);
+  if (!files.empty()) {
+    SaveOutcome<std::string> newest = readSaveBytes(files.front().file);
+    if (newest && *newest.value == *bytes.value) return;
+  }
+  const std::uint64_t sequence = files.empty() ? 1 : files.front().sequence + 1;
+  const std::filesystem::path file = dir / fileNameFor(sequence, g.state);
+  if (auto error = writeSaveBytes(*bytes.value, file)) return autosaveFailed(g, error->describe());
+
+  // The new one is the newest: kAutosavesKept - 1 of the earlier ones stay.
+  for (std::size_t i = kAutosavesKept - 1; i < files.size(); ++i) {
+    if (::unlink(files[i].file.c_str()) != 0 && errno != ENOENT) {
+      return autosaveFailed(g, "古いオートセーブ " + files[i].file.string() + " を消せません(" +
+                                   systemErrorReason(errno) + ")");
+    }
+  }
+}
+
+void recordUnification(Game& g) {
+  if (!g.autosave) return;
+  const std::filesystem::path dir = autosaveDirectory(g);
+  const std::vector<AutosaveFile> files = autosaveFiles(dir);
+  if (files.empty()) return;
+  const std::string name = files.front().file.filename().string() + "\n";
+  if (auto error = writeSaveBytes(name, dir / kUnifiedMarker)) autosaveFailed(g, error->describe());
+}
+
+std::vector<AutosaveEntry> listAutosaves(const Game& g) {
+  std::vector<AutosaveEntry> entries;
+  for (const AutosaveFile& f : autosaveFiles(autosaveDirectory(g))) {
+    SaveOutcome<GameState> saved = readSaveFile(f.file);
+    if (!saved) continue;  // it could not be loaded either
+    AutosaveEntry e;
+    e.file = f.file;
+    e.sequence = f.sequence;
+    e.caption = turnCaption(*saved.value);
+    e.player = playerStanding(*saved.value);
+    struct stat info {};
+    if (::stat(f.file.c_str(), &info) == 0) e.written = info.st_mtime;
+    entries.push_back(std::move(e));
+  }
+  return entries;
+}
+
+std::optional<AutosaveEntry> resumableAutosave(const Game& g) {
+  if (!g.autosave) return std::nullopt;
+  const std::filesystem::path dir = autosaveDirectory(g);
+  const std::vector<AutosaveFile> files = autosaveFiles(dir);
+  if (files.empty() || markerText(dir) == files.front().file.filename().string()) {
+    return std::nullopt;
+  }
+  std::vector<AutosaveEntry> entries = listAutosaves(g);
+  if (entries.empty()) return std::nullopt;
+  return entries.front();
+}
+
+std::string playerStanding(const GameState& s) {
+  for (int n = 1; n <= kNationCount; ++n) {
+    if (s.nations[n].name != s.playerHouse) continue;
+    int held = 0;
+    for (int p = 1; p <= kProvinceCount; ++p) held += s.provinces[p].lord == s.playerHouse ? 1 : 0;
+    return s.playerHouse + " " + std::to_string(held) + "国";
+  }
+  return "観戦";
+}
+
+}  // namespace velmora

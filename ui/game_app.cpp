@@ -7,12 +7,13 @@
 #include <QWindow>
 
 #include "core/game.h"
-#include "core/scenario.h"
+#include "game/game_start.h"
 #include "ui/main_keys.h"
 #include "ui/main_window.h"
 #include "ui/nation_window.h"
 #include "ui/record_menu.h"
 #include "ui/save_location.h"
+#include "ui/session_menu.h"
 #include "ui/settings_dialog.h"
 
 namespace velmora::ui {
@@ -21,6 +22,7 @@ GameApp::GameApp() : rng_(0), game_(std::make_unique<Game>(port_, rng_)), gate_(
   const std::filesystem::path programDir = QCoreApplication::applicationDirPath().toStdString();
   game_->saveDirectory = saveDirectoryFor(programDir);
   game_->makeSaveDirectory = game_->saveDirectory != programDir;
+  game_->autosave = true;
   port_.attachGame(game_.get());
 }
 
@@ -86,6 +88,9 @@ void GameApp::openMainWindow() {
   // The last menu of the bar, after ヘルプ.
   record_ = new RecordMenu(*game_, port_, form_.get());
   form_->menuBar()->addMenu(record_);
+  session_ = new SessionMenu(
+      *game_, port_, gate_, form_->findChild<QMenu*>(QStringLiteral("mnuSL")),
+      {[this] { return chooseNewGameSettings(); }, [this] { rng_.reseed(seedFromTimeOfDay()); }});
   keys_ = std::make_unique<MainKeys>(*game_, gate_, form_.get());
   qApp->installEventFilter(keys_.get());
   form_->show();
@@ -96,7 +101,16 @@ void GameApp::openMainWindow() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
   }
   rng_.reseed(seedFromTimeOfDay());
-  gate_.runPlayer([this] { openGame(*game_); });
+  gate_.runPlayer([this] { startFirstGame(*game_); });
+}
+
+bool GameApp::chooseNewGameSettings() {
+  // The dialog of 設定 closes storing nothing: one settings dialog at a time.
+  if (settings_) settings_->reject();
+  SettingsDialog dialog(*game_, port_, form_.get());
+  dialog.setCancellable(true);
+  qApp->installEventFilter(new SettingsKeys(*game_, gate_, &dialog, [] { return true; }));
+  return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace velmora::ui

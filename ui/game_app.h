@@ -18,6 +18,7 @@ namespace velmora::ui {
 
 class MainKeys;
 class MainWindow;
+class SessionMenu;
 
 // The program: the one game, its screen and its windows. Starts with the settings dialog;
 // its first OK opens the main window and a new game.
@@ -45,6 +46,8 @@ class GameApp : public QObject {
  private:
   void settingsConfirmed();
   void openMainWindow();
+  // The settings dialog, modal, for a new game: true on its OK.
+  bool chooseNewGameSettings();
 
   QtPort port_;
   SeededRandom rng_;
@@ -55,6 +58,7 @@ class GameApp : public QObject {
   QPointer<SettingsDialog> settings_;
   QPointer<QDialog> nation_;
   QPointer<RecordMenu> record_;
+  SessionMenu* session_ = nullptr;  // a child of the menu it adds to
 };
 
 }  // namespace velmora::ui

@@ -232,6 +232,8 @@ void QtPort::gameLoaded(const std::string& path) {
   history_.add("ロードしたファイル: " + path);
 }
 
+void QtPort::addToHistory(const std::string& text) { history_.add(text); }
+
 void QtPort::showCourse(const Course& course) {
   if (terminated_) return;
   CourseWindow window(houseNames(), course, boxParent());

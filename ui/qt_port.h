@@ -81,6 +81,7 @@ class QtPort : public UiPort {
                        const std::function<void()>& onOk) override;
   void seasonBegins() override;
   void gameLoaded(const std::string& path) override;
+  void addToHistory(const std::string& text) override;
   void showCourse(const Course& course) override;
   void terminate() override;
 

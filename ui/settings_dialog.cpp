@@ -118,7 +118,7 @@ bool SettingsDialog::eventFilter(QObject* obj, QEvent* e) {
 
 void SettingsDialog::keyPressEvent(QKeyEvent* e) {
   // The dialog has no Cancel: Escape must not close it (at start-up that would end the game).
-  if (e->key() == Qt::Key_Escape) {
+  if (e->key() == Qt::Key_Escape && !cancellable_) {
     e->accept();
     return;
   }

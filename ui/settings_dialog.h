@@ -30,6 +30,9 @@ class SettingsDialog : public QDialog {
   void toggleEnterAdvance();
   void focusHouseBox();  // which selects its text
 
+  // Opened for a new game, the dialog may be left by Esc as by its close box.
+  void setCancellable(bool cancellable) { cancellable_ = cancellable; }
+
  signals:
   void confirmed();
 
@@ -48,6 +51,7 @@ class SettingsDialog : public QDialog {
   std::array<QRadioButton*, 4> speedOptions_{};  // Option1(0..3)
   QCheckBox* enterAdvanceBox_ = nullptr;         // Check1
   QLineEdit* houseBox_ = nullptr;                // Text1
+  bool cancellable_ = false;
 };
 
 }  // namespace velmora::ui

@@ -219,7 +219,8 @@ TEST_F(UiTest, MenuBarWhenTheWindowOpens) {
     }
     return texts;
   };
-  EXPECT_EQ(items(0), QStringList({u8("終了(&E)"), u8("セーブ(&S)"), u8("ロード(&L)")}));
+  EXPECT_EQ(items(0), QStringList({u8("終了(&E)"), u8("セーブ(&S)"), u8("ロード(&L)"),
+                                   u8("オートセーブから再開(&U)"), u8("新しいゲーム(&N)")}));
   EXPECT_EQ(items(1), QStringList({u8("委任(&I)"), u8("委任解除(&K)")}));
   EXPECT_EQ(items(3), QStringList({u8("全国開く(&O)"), u8("全国閉じる(&H)")}));
   EXPECT_EQ(items(4), QStringList({u8("設定(&D)")}));

@@ -4,6 +4,8 @@
 
 namespace velmora::ui::test {
 
+void UiTest::useOwnSaveFolder() { game().saveDirectory = saves.path().toStdString(); }
+
 void UiTest::startGame(const QString& house) {
   app->start();
   SettingsDialog* dialog = app->settingsDialog();
@@ -13,6 +15,8 @@ void UiTest::startGame(const QString& house) {
   named(dialog, "Command1")->click();
   ASSERT_NE(app->mainWindow(), nullptr);
   game().state.messageWait = 0;
+  // A hold of 0 is no speed a save can hold: the autosave tests choose a speed of their own.
+  game().autosave = false;
 }
 
 void UiTest::nextPositionPlays(int p) {

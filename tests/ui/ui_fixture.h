@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <deque>
@@ -44,6 +45,7 @@ class UiTest : public ::testing::Test {
  protected:
   void SetUp() override {
     app = std::make_unique<GameApp>();
+    useOwnSaveFolder();
     app->port().setBoxHandler([this](QWidget*, const MessageBoxRequest& box) {
       boxes.push_back(box);
       if (answers.empty()) return BoxResult::Ok;
@@ -59,6 +61,9 @@ class UiTest : public ::testing::Test {
   }
 
   void TearDown() override { app.reset(); }
+
+  // Saves and autosaves go to a folder of this test alone.
+  void useOwnSaveFolder();
 
   // Start-up with the house given and the fastest messages; holds are then switched off.
   void startGame(const QString& house = QString::fromUtf8("織田"));
@@ -95,6 +100,7 @@ class UiTest : public ::testing::Test {
   // Lets the next press play the player's province p straight away.
   void nextPositionPlays(int p);
 
+  QTemporaryDir saves;
   std::unique_ptr<GameApp> app;
   std::vector<MessageBoxRequest> boxes;
   std::deque<BoxResult> answers;

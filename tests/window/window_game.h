@@ -3,7 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <memory>
+#include <vector>
+
+#include "core/game.h"
 
 #include "ui/game_app.h"
 #include "ui/main_window.h"
@@ -13,7 +18,11 @@ namespace velmora::ui {
 
 // The program as a player starts it, boxes answered with OK and the end only noted: the
 // settings dialog's OK, then the main window on the X server's screen.
+// Each game saves (and autosaves) into a fresh folder of its own, never into the runner's.
 inline void startOnScreen(GameApp& app) {
+  static std::vector<std::unique_ptr<QTemporaryDir>> folders;
+  folders.push_back(std::make_unique<QTemporaryDir>());
+  app.game().saveDirectory = folders.back()->path().toStdString();
   app.port().setBoxHandler([](QWidget*, const MessageBoxRequest&) { return BoxResult::Ok; });
   app.port().setTerminateAction([] {});
   app.start();

@@ -85,6 +85,8 @@ int main(int argc, char** argv) {
   const int speed = argc > 1 ? std::atoi(argv[1]) : 3;
   const int seasons = argc > 2 ? std::atoi(argv[2]) : 1;
   velmora::ui::GameApp game;
+  // The figures are the lines' own: no autosave's disk writes among them.
+  game.game().autosave = false;
   game.start();
   velmora::ui::SettingsDialog* dialog = game.settingsDialog();
   if (dialog == nullptr) return 1;

@@ -1,0 +1,63 @@
+#include "ui/session_menu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTimer>
+
+#include "core/game.h"
+#include "game/autosave.h"
+#include "game/game_start.h"
+#include "ui/autosave_window.h"
+#include "ui/engine_gate.h"
+#include "ui/main_window.h"
+#include "ui/qt_port.h"
+
+namespace velmora::ui {
+
+SessionMenu::SessionMenu(Game& g, QtPort& port, EngineGate& gate, QMenu* saveLoad, Hooks hooks)
+    : QObject(saveLoad), g_(g), port_(port), gate_(gate), hooks_(std::move(hooks)) {
+  QAction* resume = saveLoad->addAction(QString::fromUtf8("オートセーブから再開(&U)"));
+  resume->setObjectName(QStringLiteral("mnuAutosave"));
+  connect(resume, &QAction::triggered, this, &SessionMenu::resumeFromAutosave);
+  QAction* fresh = saveLoad->addAction(QString::fromUtf8("新しいゲーム(&N)"));
+  fresh->setObjectName(QStringLiteral("mnuNewGame"));
+  connect(fresh, &QAction::triggered, this, &SessionMenu::newGame);
+}
+
+void SessionMenu::resumeFromAutosave() {
+  gate_.runPlayer([this] {
+    velmora::resumeFromAutosave(g_, [this](const std::vector<AutosaveEntry>& entries) {
+      return AutosaveWindow::choose(entries, port_.form());
+    });
+  });
+}
+
+void SessionMenu::newGame() {
+  // The settings dialog opens after the question's handler: its F1 runs the quit confirmation,
+  // which must not wait behind a handler that waits for the dialog.
+  gate_.runPlayer([this] {
+    if (askNewGame(g_)) QTimer::singleShot(0, this, &SessionMenu::chooseNewGameSettings);
+  });
+}
+
+void SessionMenu::chooseNewGameSettings() {
+  if (g_.ended) return;
+  if (!g_.state.turnStart) {
+    // A press queued behind the question started the turn: the refusal instead.
+    gate_.runPlayer([this] { askNewGame(g_); });
+    return;
+  }
+  // The dialog's load already changes the state; its close keeps the game as it was.
+  const GameState before = g_.state;
+  if (!hooks_.chooseSettings()) {
+    if (!g_.ended) g_.state = before;
+    return;
+  }
+  gate_.runPlayer([this] {
+    port_.history().clear();
+    hooks_.reseed();
+    startNewGame(g_);
+  });
+}
+
+}  // namespace velmora::ui

@@ -31,7 +31,10 @@ AutosaveWindow::AutosaveWindow(const std::vector<AutosaveEntry>& entries, QWidge
                   qs(e.caption) + QLatin1Char(' ') + qs(e.player) + QLatin1Char(' ') + written);
     files_.push_back(e.file);
   }
-  for (int c = 0; c < 3; ++c) list_->resizeColumnToContents(c);
+  for (int c = 0; c < 3; ++c) {
+    list_->resizeColumnToContents(c);
+    list_->setColumnWidth(c, list_->columnWidth(c) + 12);  // room between the columns
+  }
   if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
   // Enter reaches OK, the default button; a double click takes its line at once.
   connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { accept(); });

@@ -37,7 +37,7 @@ struct Game {
   // player's data folder (set by the desktop game; the simulator names its files itself).
   std::filesystem::path saveDirectory;
   // The player's data folder rather than the program's: it is made by the first save that
-  // needs it, never by a load or by merely starting the game.
+  // needs it (the first autosave, with autosave on), never by a load.
   bool makeSaveDirectory = false;
 
   // The desktop game keeps an autosave at every turn start in saveDirectory/autosave; the

@@ -14,25 +14,11 @@
 #include <algorithm>
 #include <array>
 
+#include "ui/house_colours.h"
+
 namespace velmora::ui {
 
 namespace {
-
-// The map's province colours, deepened so that a line reads on white; the two greens (三河,
-// 越前) and the two yellows (尾張, 伊勢) are pulled apart in lightness (at least 27 apart in
-// CIE L*a*b*, where 10 is a plain difference).
-constexpr std::array<QRgb, 10> kHouseColours = {
-    0xe6ab02,  // 織田, 尾張 #f2c14e
-    0x1b7837,  // 徳川, 三河 #9bd17a
-    0x01a3a4,  // 今川, 遠江 #7fc8c2
-    0x6a3d9a,  // 武田, 信濃 #b7a4d6
-    0xe31a1c,  // 斉藤, 美濃 #f29e8e
-    0x9a9a00,  // 北畠, 伊勢 #e6d98a
-    0x1f78b4,  // 六角, 南近江 #8fb6e8
-    0xe7298a,  // 浅井, 北近江 #d9a3c4
-    0x66bd63,  // 朝倉, 越前 #a8d8a0
-    0xa6561a,  // 足利, 京 #e8b07a
-};
 
 constexpr int kMarkerSize = 9;
 
@@ -118,10 +104,6 @@ double yearPosition(const SeasonStanding& standing) {
 }
 
 }  // namespace
-
-QColor houseColour(int house) {
-  return QColor::fromRgb(kHouseColours[static_cast<size_t>(std::clamp(house, 1, 10) - 1)]);
-}
 
 CourseWindow::CourseWindow(const QStringList& houseNames, const Course& course, QWidget* parent)
     : QDialog(parent) {

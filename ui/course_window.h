@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "core/course.h"
+#include "ui/house_colours.h"
 
 QT_BEGIN_NAMESPACE
 class QChart;
@@ -12,10 +13,6 @@ class QChartView;
 QT_END_NAMESPACE
 
 namespace velmora::ui {
-
-// The colour of a house's line (1 to 10): near the map colour of its home province, but set
-// apart from the other nine, which on the map include two pairs of close colours.
-QColor houseColour(int house);
 
 // 勢力推移: how many provinces each house held at the start of every season, one line a house
 // with a marker shape of its own, years along the bottom.

@@ -98,6 +98,9 @@ class MainWindow : public QMainWindow {
   int delegationCount() const;
   void removeDelegationLine(int index);
 
+  // Picture1, the map with the panels on it.
+  MapSurface* mapSurface() const { return surface_; }
+
   // The map surface's offset in twips as the scroll bars set it.
   int mapLeftTwips() const { return mapLeft_; }
   int mapTopTwips() const { return mapTop_; }

@@ -10,6 +10,7 @@
 #include "ui/event_window.h"
 #include "ui/home_page.h"
 #include "ui/main_window.h"
+#include "ui/map_surface.h"
 #include "ui/message_hold.h"
 #include "ui/province_panel.h"
 #include "ui/widgets_util.h"
@@ -104,7 +105,16 @@ void QtPort::setCaption(const std::string& caption) {
 }
 
 void QtPort::redrawProvince(const Province& province, bool highlighted) {
-  if (form_) form_->provincePanel(province.number)->redraw(province, highlighted);
+  if (!form_) return;
+  form_->provincePanel(province.number)->redraw(province, highlighted);
+  if (!game_) return;
+  // The region takes its holder's colour with the panel's redraw.
+  const GameState& s = game_->state;
+  int player = 0;
+  for (int n = 1; n <= kNationCount && player == 0; ++n) {
+    if (s.nations[n].name == s.playerHouse) player = n;
+  }
+  form_->mapSurface()->showHolder(province.number, houseOf(s, province.number), player);
 }
 
 void QtPort::showPrices(const std::string& food, const std::string& arms,

@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -169,11 +171,21 @@ void MainWindow::buildMessagePanel(QWidget* surface) {
   addLabel(picSouba, QStringLiteral("lblSoubaKome"), QString::fromUtf8("食料"), 120, 360);
   addLabel(picSouba, QStringLiteral("lblSoubaBuki"), QString::fromUtf8("武器"), 120, 720);
   addLabel(picSouba, QStringLiteral("lblSoubaHei"), QString::fromUtf8("兵"), 120, 1080);
-  // A line high (240 twips), so that the last row ends inside the box's border.
   foodPrice_ = addLabel(picSouba, QStringLiteral("lblMsgKome"), QString(), 720, 360, 375, 240);
   armsPrice_ = addLabel(picSouba, QStringLiteral("lblMsgBuki"), QString(), 720, 720, 375, 240);
   troopsPrice_ = addLabel(picSouba, QStringLiteral("lblMsgHei"), QString(), 720, 1080, 375, 240);
-  for (QLabel* price : {foodPrice_, armsPrice_, troopsPrice_}) setBackground(price, Qt::white);
+  // A price is a line of the font high, more than the 240 twips drawn for it with a Japanese
+  // font; the box grows to hold the last row and its one-pixel border whole.
+  int bottom = 0;
+  for (QLabel* price : {foodPrice_, armsPrice_, troopsPrice_}) {
+    setBackground(price, Qt::white);
+    price->resize(price->width(), std::max(price->height(), price->fontMetrics().height()));
+    bottom = std::max(bottom, price->geometry().bottom());
+  }
+  for (QLabel* caption : picSouba->findChildren<QLabel*>()) {
+    bottom = std::max(bottom, caption->geometry().bottom());
+  }
+  picSouba->resize(picSouba->width(), std::max(picSouba->height(), bottom + 3));
   // The message lines and the prompt stay readable where they reach over the market box.
   for (QLabel* line : messageLines_) line->raise();
   okPrompt_->raise();

@@ -38,10 +38,15 @@ TEST_F(UiTest, OkPromptClearsTheMarketBox) {
   EXPECT_EQ(prompt->text(), u8("OKをおしてください"));
   EXPECT_LE(prompt->fontMetrics().horizontalAdvance(prompt->text()), prompt->width());
   EXPECT_LE(prompt->geometry().right() + 4, market->x());  // a visible gap
-  // The white price labels leave the box's one-pixel border whole.
-  for (const char* price : {"lblMsgKome", "lblMsgBuki", "lblMsgHei"}) {
-    EXPECT_LT(control<QLabel>(price)->geometry().bottom(), market->height() - 1) << price;
+  // Every row is a whole line of the font, and all of it leaves the box's one-pixel border
+  // whole.
+  for (const char* row :
+       {"lblMsgKome", "lblMsgBuki", "lblMsgHei", "lblSoubaKome", "lblSoubaBuki", "lblSoubaHei"}) {
+    QLabel* label = control<QLabel>(row);
+    EXPECT_GE(label->height(), label->fontMetrics().height()) << row;
+    EXPECT_LT(label->geometry().bottom(), market->height() - 1) << row;
   }
+  EXPECT_LE(market->geometry().bottom(), market->parentWidget()->height());
 }
 
 // The four speed options of the settings dialog stand apart: each caption ends before the

@@ -36,6 +36,13 @@ bool isPlayerProvince(const GameState& s, int p) {
   return sameName(s.provinces[p].lord, s.playerHouse);
 }
 
+int playerHouseNumber(const GameState& s) {
+  for (int n = 1; n <= kNationCount; ++n) {
+    if (sameName(s.nations[n].name, s.playerHouse)) return n;
+  }
+  return 0;
+}
+
 bool isComputerPlayed(const GameState& s, int p) {
   return !isPlayerProvince(s, p) || s.delegated[p];
 }

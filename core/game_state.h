@@ -126,6 +126,8 @@ inline bool sameName(std::string_view a, std::string_view b) {
 
 bool isPlayerProvince(const GameState& s, int p);
 bool isComputerPlayed(const GameState& s, int p);
+// The number of the house the player plays, or 0 when playerHouse names no house.
+int playerHouseNumber(const GameState& s);
 
 // The house whose name is the lord of province p, or 0 when no house has that name. House
 // names are distinct (a save file with two alike is refused), so the house found last time

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include "core/course.h"
 #include "core/game.h"
 #include "core/ui_port.h"
 #include "persistence/save_file.h"
@@ -174,13 +175,9 @@ std::optional<AutosaveEntry> resumableAutosave(const Game& g) {
 }
 
 std::string playerStanding(const GameState& s) {
-  for (int n = 1; n <= kNationCount; ++n) {
-    if (s.nations[n].name != s.playerHouse) continue;
-    int held = 0;
-    for (int p = 1; p <= kProvinceCount; ++p) held += s.provinces[p].lord == s.playerHouse ? 1 : 0;
-    return s.playerHouse + " " + std::to_string(held) + "国";
-  }
-  return "観戦";
+  const int house = playerHouseNumber(s);
+  if (house == 0) return "観戦";
+  return s.playerHouse + " " + std::to_string(standingOf(s).provinces[house]) + "国";
 }
 
 }  // namespace velmora

@@ -110,11 +110,8 @@ void QtPort::redrawProvince(const Province& province, bool highlighted) {
   if (!game_) return;
   // The region takes its holder's colour with the panel's redraw.
   const GameState& s = game_->state;
-  int player = 0;
-  for (int n = 1; n <= kNationCount && player == 0; ++n) {
-    if (s.nations[n].name == s.playerHouse) player = n;
-  }
-  form_->mapSurface()->showHolder(province.number, houseOf(s, province.number), player);
+  form_->mapSurface()->showHolder(province.number, houseOf(s, province.number),
+                                  playerHouseNumber(s));
 }
 
 void QtPort::showPrices(const std::string& food, const std::string& arms,

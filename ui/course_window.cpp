@@ -5,9 +5,13 @@
 #include <QDialogButtonBox>
 #include <QImage>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScatterSeries>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <QtMath>
@@ -103,9 +107,48 @@ double yearPosition(const SeasonStanding& standing) {
   return standing.year + (standing.season - 1) / 4.0;
 }
 
+// "3年目の夏" for a place on the time axis (any place within the season).
+QString captionAt(double x) {
+  static const char* const kSeasons[] = {"春", "夏", "秋", "冬"};
+  const auto quarters = static_cast<long long>(std::floor(x * 4 + 1e-6));
+  const long long year = quarters / 4;
+  return QString::number(year) + QString::fromUtf8("年目の") +
+         QString::fromUtf8(kSeasons[static_cast<int>(quarters - year * 4)]);
+}
+
+// Whole years along the bottom, at most about ten of them labelled.
+void setYearTicks(QValueAxis* years) {
+  double step = 1;
+  for (double base = 1; (years->max() - years->min()) / step > 10; base *= 10) {
+    for (double factor : {1.0, 2.0, 5.0}) {
+      step = base * factor;
+      if ((years->max() - years->min()) / step <= 10) break;
+    }
+  }
+  years->setTickAnchor(std::ceil(years->min()));
+  years->setTickInterval(step);
+}
+
+// Brings a series to the points of its model, touching only those from `from` on.
+void sync(QXYSeries* series, const QList<QPointF>& model, qsizetype from) {
+  while (series->count() > model.size()) series->remove(series->count() - 1);
+  for (qsizetype i = std::max<qsizetype>(0, from); i < model.size(); ++i) {
+    if (i >= series->count()) {
+      series->append(model[i]);
+    } else if (series->at(i) != model[i]) {
+      series->replace(i, model[i]);
+    }
+  }
+}
+
 }  // namespace
 
-CourseWindow::CourseWindow(const QStringList& houseNames, const Course& course, QWidget* parent)
+// Nine steps of 0.09 keep the ten lines inside their count (±0.405) and about three pixels
+// apart at the window's size, where a line is two pixels wide and the player's three.
+double CourseWindow::offsetOf(int house) { return (house - 5.5) * 0.09; }
+
+CourseWindow::CourseWindow(const QStringList& houseNames, const Course& course, int playerHouse,
+                           QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("frmCourse"));
   setWindowTitle(QString::fromUtf8("勢力推移"));
@@ -113,6 +156,8 @@ CourseWindow::CourseWindow(const QStringList& houseNames, const Course& course, 
   view_->setObjectName(QStringLiteral("chtCourse"));
   view_->setAccessibleName(QString::fromUtf8("勢力推移"));
   view_->setRenderHint(QPainter::Antialiasing);
+  view_->viewport()->setMouseTracking(true);
+  view_->viewport()->installEventFilter(this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_);
@@ -122,78 +167,183 @@ CourseWindow::CourseWindow(const QStringList& houseNames, const Course& course, 
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
   resize(760, 500);
-  setCourse(houseNames, course);
+  setCourse(houseNames, course, playerHouse);
 }
 
 QChart* CourseWindow::chart() const { return view_->chart(); }
 
-void CourseWindow::setCourse(const QStringList& houseNames, const Course& course) {
+QString CourseWindow::describeAt(QPoint at) const {
+  if (course_.empty() || !chart()->plotArea().contains(at)) return {};
+  QLineSeries* any = houses_[1].line;
+  const QPointF value = chart()->mapToValue(at, any);
+  // Within five pixels of a line, the nearest.
+  const double tolerance = std::abs(chart()->mapToValue(at + QPoint(0, 5), any).y() - value.y());
+  const double start = yearPosition(course_.front());
+  const auto season =
+      std::clamp<long long>(static_cast<long long>(std::floor((value.x() - start) * 4 + 1e-6)), 0,
+                            static_cast<long long>(course_.size()) - 1);
+  const SeasonStanding& standing = course_[static_cast<size_t>(season)];
+  int nearest = 0;
+  double distance = tolerance;
+  for (int house = 1; house <= 10; ++house) {
+    const double d = std::abs(standing.provinces[house] + offsetOf(house) - value.y());
+    // The player's line is drawn over the others: it wins a tie.
+    if (d < distance || (d == distance && house == playerHouse_)) {
+      distance = d;
+      nearest = house;
+    }
+  }
+  if (nearest == 0) return {};
+  const QString name = nearest - 1 < names_.size() ? names_[nearest - 1] : QString();
+  return name + QLatin1Char(' ') + captionAt(yearPosition(standing)) + QLatin1Char(' ') +
+         QString::number(standing.provinces[nearest]) + QString::fromUtf8("国");
+}
+
+bool CourseWindow::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == view_->viewport() && e->type() == QEvent::MouseMove) {
+    const QPoint at = static_cast<QMouseEvent*>(e)->position().toPoint();
+    const QString text = describeAt(at);
+    if (text.isEmpty()) {
+      QToolTip::hideText();
+    } else {
+      QToolTip::showText(view_->viewport()->mapToGlobal(at), text, view_->viewport());
+    }
+  }
+  return QDialog::eventFilter(watched, e);
+}
+
+void CourseWindow::setCourse(const QStringList& houseNames, const Course& course, int playerHouse) {
   QChart* chart = view_->chart();
   chart->removeAllSeries();
   for (QAbstractAxis* axis : chart->axes()) {
     chart->removeAxis(axis);
     delete axis;
   }
+  houses_ = {};
+  shown_ = 0;
+  course_.clear();
+  names_ = houseNames;
+  playerHouse_ = playerHouse;
 
-  auto* years = new QValueAxis;
-  years->setTitleText(QString::fromUtf8("年"));
-  years->setLabelFormat(QStringLiteral("%d"));
-  const double first = std::floor(course.empty() ? 1 : yearPosition(course.front()));
-  const double last = course.empty() ? first : yearPosition(course.back());
-  years->setRange(first, std::max(std::ceil(last), first + 1));
-  // Whole years only, at most about ten of them labelled.
-  double step = 1;
-  for (double base = 1; (years->max() - years->min()) / step > 10; base *= 10) {
-    for (double factor : {1.0, 2.0, 5.0}) {
-      step = base * factor;
-      if ((years->max() - years->min()) / step <= 10) break;
-    }
-  }
-  years->setTickType(QValueAxis::TicksDynamic);
-  years->setTickAnchor(first);
-  years->setTickInterval(step);
+  years_ = new QValueAxis;
+  years_->setTitleText(QString::fromUtf8("年"));
+  years_->setLabelFormat(QStringLiteral("%d"));
+  years_->setTickType(QValueAxis::TicksDynamic);
+  // Whole counts; each house's line sits a little apart within its count.
   auto* provinces = new QValueAxis;
   provinces->setTitleText(QString::fromUtf8("国数"));
-  provinces->setRange(0, 10);
-  provinces->setTickCount(11);
+  provinces->setRange(-0.5, 10.5);
+  provinces->setTickType(QValueAxis::TicksDynamic);
+  provinces->setTickAnchor(0);
+  provinces->setTickInterval(1);
   provinces->setLabelFormat(QStringLiteral("%d"));
-  chart->addAxis(years, Qt::AlignBottom);
+  chart->addAxis(years_, Qt::AlignBottom);
   chart->addAxis(provinces, Qt::AlignLeft);
 
+  // The player's house goes last, so that its line is drawn over the others.
+  std::vector<int> order;
   for (int house = 1; house <= 10; ++house) {
-    auto* series = new QLineSeries;
-    series->setName(house - 1 < houseNames.size() ? houseNames[house - 1] : QString());
-    QPen pen(houseColour(house), 2);
-    series->setPen(pen);
-    series->setLightMarker(markerImage(house, houseColour(house)));
-    series->setMarkerSize(kMarkerSize);
-    // Steps: a count holds for the whole season, and changes as the next one begins. A marker
-    // where it changes (and at both ends), not at every season: a long game has hundreds of
-    // seasons, and a marker at each would hide the line.
-    QList<QPointF> points;
-    QHash<int, QHash<QXYSeries::PointConfiguration, QVariant>> hidden;
-    const auto hide = [&] {
-      hidden[static_cast<int>(points.size() - 1)][QXYSeries::PointConfiguration::Visibility] =
-          false;
-    };
-    for (size_t i = 0; i < course.size(); ++i) {
-      const QPointF point(yearPosition(course[i]), course[i].provinces[house]);
-      if (i > 0 && point.y() != points.back().y()) {
-        points.append(QPointF(point.x(), points.back().y()));
-        hide();
-      }
-      const bool unchanged = i > 0 && point.y() == points.back().y();
-      points.append(point);
-      if (unchanged && i + 1 < course.size()) hide();
+    if (house != playerHouse) order.push_back(house);
+  }
+  if (playerHouse >= 1 && playerHouse <= 10) order.push_back(playerHouse);
+  for (int house : order) {
+    HouseLine& h = houses_[static_cast<size_t>(house)];
+    const QString name = house - 1 < houseNames.size() ? houseNames[house - 1] : QString();
+    h.line = new QLineSeries;
+    h.line->setName(house == playerHouse ? name + QString::fromUtf8("(あなた)") : name);
+    h.line->setPen(QPen(houseColour(house), house == playerHouse ? 3 : 2));
+    h.line->setLightMarker(markerImage(house, houseColour(house)));
+    h.line->setMarkerSize(kMarkerSize);
+    h.line->setPointsVisible(false);
+    // The shapes stand where the count changes and at both ends, not at every season: a long
+    // game has hundreds of seasons, and a marker at each would hide the line.
+    h.marks = new QScatterSeries;
+    h.marks->setLightMarker(h.line->lightMarker());
+    h.marks->setMarkerSize(kMarkerSize);
+    for (QXYSeries* series : {static_cast<QXYSeries*>(h.line), static_cast<QXYSeries*>(h.marks)}) {
+      chart->addSeries(series);
+      series->attachAxis(years_);
+      series->attachAxis(provinces);
     }
-    series->replace(points);
-    series->setPointsConfiguration(hidden);
-    chart->addSeries(series);
-    series->attachAxis(years);
-    series->attachAxis(provinces);
   }
   chart->legend()->setAlignment(Qt::AlignRight);
   chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+  for (int house = 1; house <= 10; ++house) {
+    for (QLegendMarker* marker :
+         chart->legend()->markers(houses_[static_cast<size_t>(house)].marks)) {
+      marker->setVisible(false);
+    }
+  }
+  appendSeasons(course);
+}
+
+void CourseWindow::followCourse(const QStringList& houseNames, const Course& course,
+                                int playerHouse) {
+  // Only seasons added to the one shown are appended; a course begun anew (a load, a new game)
+  // or another player's house is drawn again.
+  const auto same = [](const SeasonStanding& a, const SeasonStanding& b) {
+    return a.year == b.year && a.season == b.season && a.provinces == b.provinces;
+  };
+  const bool continues = shown_ > 0 && course.size() >= shown_ && playerHouse == playerHouse_ &&
+                         same(course.front(), course_.front()) &&
+                         same(course[shown_ - 1], course_.back());
+  if (!continues) {
+    setCourse(houseNames, course, playerHouse);
+    return;
+  }
+  appendSeasons(course);
+}
+
+void CourseWindow::appendSeasons(const Course& course) {
+  if (course.size() <= shown_) return;
+  for (int house = 1; house <= 10; ++house) {
+    HouseLine& h = houses_[static_cast<size_t>(house)];
+    const qsizetype lineFrom = h.points.size() - 2;
+    const qsizetype marksFrom = h.marked.size() - 1;
+    const double offset = offsetOf(house);
+    for (size_t i = shown_; i < course.size(); ++i) {
+      const QPointF point(yearPosition(course[i]), course[i].provinces[house] + offset);
+      if (h.points.isEmpty()) {
+        h.points.append(point);
+        h.marked.append(point);
+        continue;
+      }
+      const QPointF last = h.points.back();
+      if (point.y() == last.y()) {
+        // Still the same count: the level runs on to here, and so does its end marker.
+        const bool level = h.points.size() >= 2 && h.points[h.points.size() - 2].y() == last.y();
+        if (level) {
+          h.points.back() = point;
+        } else {
+          h.points.append(point);
+        }
+        if (h.endMarked) {
+          h.marked.back() = point;
+        } else {
+          h.marked.append(point);
+        }
+        h.endMarked = true;
+      } else {
+        // A step: across at the old count, then up or down to the new one, marked there.
+        h.points.append(QPointF(point.x(), last.y()));
+        h.points.append(point);
+        if (h.endMarked) {
+          h.marked.back() = point;
+        } else {
+          h.marked.append(point);
+        }
+        h.endMarked = false;
+      }
+    }
+    sync(h.line, h.points, lineFrom);
+    sync(h.marks, h.marked, marksFrom);
+  }
+  course_.insert(course_.end(), course.begin() + static_cast<std::ptrdiff_t>(shown_), course.end());
+  shown_ = course.size();
+  const double start = yearPosition(course.front());
+  // A course of one season still shows a year; a longer one ends at its last season.
+  years_->setRange(start, course.size() == 1 ? start + 1 : yearPosition(course.back()));
+  setYearTicks(years_);
 }
 
 }  // namespace velmora::ui

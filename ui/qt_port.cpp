@@ -243,7 +243,14 @@ void QtPort::addToHistory(const std::string& text) { history_.add(text); }
 
 void QtPort::showCourse(const Course& course) {
   if (terminated_) return;
-  CourseWindow window(houseNames(), course, boxParent());
+  const int player = game_ ? playerHouseNumber(game_->state) : 0;
+  CourseWindow window(houseNames(), course, player, boxParent());
+  // Shown at unification: the winner and the season it came.
+  if (game_) {
+    const GameState& s = game_->state;
+    window.setWindowTitle(QString::fromUtf8("勢力推移: ") + qs(s.provinces[1].lord) +
+                          QString::fromUtf8("が統一(") + qs(turnCaption(s)) + QLatin1Char(')'));
+  }
   window.exec();
 }
 

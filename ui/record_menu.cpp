@@ -45,12 +45,14 @@ void RecordMenu::openHistory() {
 
 void RecordMenu::openCourse() {
   if (!course_) {
-    course_ = new CourseWindow(port_.houseNames(), game_.course, mainWindow_);
+    course_ = new CourseWindow(port_.houseNames(), game_.course, playerHouseNumber(game_.state),
+                               mainWindow_);
     course_->setAttribute(Qt::WA_DeleteOnClose);
     // Not modal from the menu: it follows the game, a point each season.
     connect(&port_.history(), &History::seasonBegan, course_,
             [window = course_.data(), game = &game_, port = &port_] {
-              window->setCourse(port->houseNames(), game->course);
+              window->followCourse(port->houseNames(), game->course,
+                                   playerHouseNumber(game->state));
             });
   }
   bringUp(course_);

@@ -1,8 +1,13 @@
 // The record of the game: the history of shown texts and the chart of its course.
 #include <QChart>
+#include <QChartView>
 #include <QClipboard>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
+#include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <sstream>
 
 #include "core/course.h"
@@ -120,20 +125,27 @@ TEST_F(UiTest, CourseChartHasALineAndAColourForEveryHouse) {
   CourseWindow* window = app->recordMenu()->courseWindow();
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->windowTitle(), u8("勢力推移"));
-  const auto series = window->chart()->series();
-  ASSERT_EQ(series.size(), 10);
+  int visibleInLegend = 0;
+  for (QLegendMarker* marker : window->chart()->legend()->markers()) {
+    visibleInLegend += marker->isVisible() ? 1 : 0;
+  }
+  EXPECT_EQ(visibleInLegend, 10);
   for (int house = 1; house <= 10; ++house) {
-    auto* line = qobject_cast<QLineSeries*>(series[house - 1]);
+    QLineSeries* line = window->houseLine(house);
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->name(), QString::fromStdString(game().state.nations[house].name));
     ASSERT_GE(line->count(), 2);
-    EXPECT_EQ(line->at(0), QPointF(1, 1));  // the spring of year 1: a province each
-    EXPECT_EQ(line->at(line->count() - 1), QPointF(1.25, game().course[1].provinces[house]));
+    // The spring of year 1, a province each; each line a little apart within its count.
+    const double offset = CourseWindow::offsetOf(house);
+    EXPECT_EQ(line->at(0), QPointF(1, 1 + offset));
+    EXPECT_EQ(line->at(line->count() - 1),
+              QPointF(1.25, game().course[1].provinces[house] + offset));
   }
-  // The open chart follows the game: a point more at the next season's start.
-  const int before = qobject_cast<QLineSeries*>(window->chart()->series()[0])->count();
+  // The open chart follows the game: its lines reach the next season's start.
+  game().state.season = 3;
   recordSeasonStart(game());
-  EXPECT_EQ(qobject_cast<QLineSeries*>(window->chart()->series()[0])->count(), before + 1);
+  QLineSeries* first = window->houseLine(1);
+  EXPECT_EQ(first->at(first->count() - 1).x(), 1.5);
 
   // Ten colours no two alike, even where the map's colours are close.
   for (int a = 1; a <= 10; ++a) {
@@ -146,4 +158,70 @@ TEST_F(UiTest, CourseChartHasALineAndAColourForEveryHouse) {
   }
 }
 
+}  // namespace velmora::ui::test
+
+namespace velmora::ui::test {
+namespace {
+
+// Seven houses at one province each and two at none: every house's line shows all along.
+TEST_F(UiTest, HousesOfTheSameCountAreTenVisibleLines) {
+  Course course(12);
+  for (size_t i = 0; i < course.size(); ++i) {
+    course[i].year = 1 + static_cast<int>(i / 4);
+    course[i].season = 1 + static_cast<int>(i % 4);
+    course[i].provinces = {0, 1, 1, 1, 1, 1, 1, 1, 3, 0, 0};
+  }
+  QStringList names;
+  for (int n = 1; n <= 10; ++n) names << QString::number(n);
+  CourseWindow window(names, course, 3);
+  window.resize(760, 500);
+  const QImage image = window.grab().toImage();
+  for (int house = 1; house <= 10; ++house) {
+    int pixels = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        pixels += image.pixelColor(x, y) == houseColour(house) ? 1 : 0;
+      }
+    }
+    // A line across the plot, not a few specks or the legend's marker alone.
+    EXPECT_GT(pixels, 300) << "house " << house;
+  }
+  EXPECT_EQ(window.houseLine(3)->name(), u8("3(あなた)"));
+  // Hovering the player's line in the summer of year 2 tells house, season and count.
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  auto* view = window.findChild<QChartView*>();
+  const QPointF onLine = window.chart()->mapToPosition(QPointF(2.3, 1 + CourseWindow::offsetOf(3)),
+                                                       window.houseLine(3));
+  const QPoint at = view->mapFromScene(onLine);
+  QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(view->viewport(), &move);
+  EXPECT_EQ(QToolTip::text(), u8("3 2年目の夏 1国"));
+  // Its neighbour's line, a few pixels below, is told apart.
+  EXPECT_EQ(window.describeAt(view->mapFromScene(window.chart()->mapToPosition(
+                QPointF(2.3, 1 + CourseWindow::offsetOf(2)), window.houseLine(2)))),
+            u8("2 2年目の夏 1国"));
+  EXPECT_GT(window.houseLine(3)->pen().width(), window.houseLine(1)->pen().width());
+}
+
+// At unification the chart names the winner and the season.
+TEST_F(UiTest, TheChartAtUnificationNamesTheWinner) {
+  startGame(QStringLiteral("*"));
+  for (int p = 1; p <= kProvinceCount; ++p) game().state.provinces[p].lord = "朝倉";
+  QString title;
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, &title] {
+    if (auto* chart = qobject_cast<CourseWindow*>(QApplication::activeModalWidget())) {
+      title = chart->windowTitle();
+      chart->reject();
+      poll->deleteLater();
+    }
+  });
+  poll->start(5);
+  while (!game().ended) pressOk(game());
+  EXPECT_EQ(title, u8("勢力推移: 朝倉が統一(1年目の夏)"));
+}
+
+}  // namespace
 }  // namespace velmora::ui::test

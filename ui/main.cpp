@@ -8,7 +8,7 @@
 
 int main(int argc, char** argv) {
   // --help and --version need no display: answered before QApplication connects to one.
-  if (const int status = velmora::ui::answerCommandLine(argc, argv, stdout); status >= 0) {
+  if (const int status = velmora::ui::answerCommandLine(argc, argv, stdout, stderr); status >= 0) {
     return status;
   }
   QApplication app(argc, argv);

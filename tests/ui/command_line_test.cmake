@@ -25,3 +25,18 @@ if(EXISTS /dev/full)
     message(FATAL_ERROR "--version into a full disk reported success")
   endif()
 endif()
+
+# A mistyped option or a stray word is refused by name, with a usage error's status, before
+# any display is asked for; Qt's options with their values still pass (here before --version).
+foreach(bad "--verison" "-sytle" "save.dt" "-style")
+  execute_process(COMMAND ${no_display} ${GAME} ${bad}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 2 OR NOT err MATCHES "^velmora: .*'${bad}'" OR NOT err MATCHES "--help")
+    message(FATAL_ERROR "${bad}: exit ${rc}, printed [${out}], errors [${err}]")
+  endif()
+endforeach()
+execute_process(COMMAND ${no_display} ${GAME} --style=Fusion -reverse -platform offscreen --version
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "velmora ${VERSION}\n")
+  message(FATAL_ERROR "Qt options, then --version: exit ${rc}, printed [${out}], errors [${err}]")
+endif()

@@ -12,6 +12,7 @@
 #include "core/course.h"
 #include "core/game.h"
 #include "core/ui_port.h"
+#include "game/save_game.h"
 #include "persistence/save_file.h"
 
 namespace velmora {
@@ -115,6 +116,7 @@ void autosaveTurnStart(Game& g) {
   if (!g.autosave) return;
   SaveOutcome<std::string> bytes = encodeSaveFile(g.state);
   if (!bytes) return autosaveFailed(g, bytes.error.describe());
+  if (auto why = noSaveFolder(g)) return autosaveFailed(g, *why);
   const std::filesystem::path dir = autosaveDirectory(g);
   if (auto why = prepareFolder(dir)) return autosaveFailed(g, *why);
 
@@ -137,7 +139,7 @@ void autosaveTurnStart(Game& g) {
 }
 
 void recordUnification(Game& g) {
-  if (!g.autosave) return;
+  if (!g.autosave || g.saveDirectory.empty()) return;
   const std::filesystem::path dir = autosaveDirectory(g);
   const std::vector<AutosaveFile> files = autosaveFiles(dir);
   if (files.empty()) return;
@@ -147,6 +149,7 @@ void recordUnification(Game& g) {
 
 std::vector<AutosaveEntry> listAutosaves(const Game& g) {
   std::vector<AutosaveEntry> entries;
+  if (g.saveDirectory.empty()) return entries;  // nowhere to save, so nothing saved
   for (const AutosaveFile& f : autosaveFiles(autosaveDirectory(g))) {
     SaveOutcome<GameState> saved = readSaveFile(f.file);
     if (!saved) continue;  // it could not be loaded either
@@ -163,7 +166,7 @@ std::vector<AutosaveEntry> listAutosaves(const Game& g) {
 }
 
 std::optional<AutosaveEntry> resumableAutosave(const Game& g) {
-  if (!g.autosave) return std::nullopt;
+  if (!g.autosave || g.saveDirectory.empty()) return std::nullopt;
   const std::filesystem::path dir = autosaveDirectory(g);
   const std::vector<AutosaveFile> files = autosaveFiles(dir);
   if (files.empty() || markerText(dir) == files.front().file.filename().string()) {

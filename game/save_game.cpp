@@ -27,6 +27,12 @@ void showFailure(Game& g, const std::string& text) {
 
 std::filesystem::path saveFilePath(const Game& g) { return g.saveDirectory / kSaveFileName; }
 
+std::optional<std::string> noSaveFolder(const Game& g) {
+  if (!g.saveDirectory.empty()) return std::nullopt;
+  return "セーブファイルを置く場所がありません(XDG_DATA_HOME も HOME も絶対パスではなく、"
+         "ユーザーのホームフォルダもわかりません)";
+}
+
 bool saveGame(Game& g) {
   if (!g.state.turnStart) {
     showBox(g, "セーブはターンのはじめしかできません");
@@ -40,6 +46,7 @@ bool saveGame(Game& g) {
     showFailure(g, text);
     return false;
   };
+  if (auto why = noSaveFolder(g)) return fail(*why, false);
   if (g.makeSaveDirectory) {
     std::error_code ec;
     std::filesystem::create_directories(g.saveDirectory, ec);
@@ -58,7 +65,13 @@ bool saveGame(Game& g) {
   return true;
 }
 
-void loadGame(Game& g) { loadGameFrom(g, saveFilePath(g)); }
+void loadGame(Game& g) {
+  if (auto why = noSaveFolder(g); why && g.state.turnStart) {
+    showFailure(g, "ロードできませんでした。\n" + *why + "\nゲームはそのまま続きます。");
+    return;
+  }
+  loadGameFrom(g, saveFilePath(g));
+}
 
 bool loadGameFrom(Game& g, const std::filesystem::path& file) {
   if (!g.state.turnStart) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 namespace velmora {
 
@@ -26,5 +28,8 @@ void restoreGame(Game& g, GameState loaded);
 
 // Game.dt in the game's save directory.
 std::filesystem::path saveFilePath(const Game& g);
+
+// Why there is no save directory (none of its places was usable), or nothing when there is.
+std::optional<std::string> noSaveFolder(const Game& g);
 
 }  // namespace velmora

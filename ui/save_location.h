@@ -17,11 +17,13 @@ inline constexpr const char* kPortableMarkerFile = "velmora.portable";
 //
 // The rule alone, without looking at the machine: `portable` says whether the program's
 // folder carries the marker, `xdgDataHome` and `home` are the values of those variables (null
-// when unset). Relative or empty values are ignored, as the XDG base directory rules ask. With
-// nowhere else to go the program's folder is kept; saving there then fails with the save's own
-// message where the player may not write.
+// when unset) and `passwordHome` the home the password database gives the user. Relative or
+// empty values are ignored, as the XDG base directory rules ask. With none of them usable the
+// answer is empty: there is nowhere to save, and saving says so. The program's folder is never
+// the answer without the marker (an install under /usr would otherwise save into it as root).
 std::filesystem::path chooseSaveDirectory(const std::filesystem::path& programDir, bool portable,
-                                          const char* xdgDataHome, const char* home);
+                                          const char* xdgDataHome, const char* home,
+                                          const char* passwordHome);
 
 // The rule applied to this process: looks for the marker beside the program and reads the two
 // variables. Nothing is created here: the first save makes the player's data folder.

@@ -20,6 +20,7 @@
 #include "core/random.h"
 #include "core/scenario.h"
 #include "engine/fake_port.h"
+#include "game/autosave.h"
 #include "game/save_game.h"
 #include "game/turn_cycle.h"
 #include "persistence/save_file.h"
@@ -676,6 +677,26 @@ TEST_F(SaveTest, ASaveDirectoryUnderARegularFileFails) {
   EXPECT_FALSE(saveGame(f.game));
   EXPECT_TRUE(f.port.boxes.back().warning);
   EXPECT_EQ(readBytes(dir.path() / "plain"), "x");
+}
+
+// With no usable place at all (no HOME, no account home), saving, loading and the autosave say
+// so, and nothing is written or read where the program happens to run.
+TEST_F(SaveTest, NowhereToSaveIsSaidAndNothingIsWritten) {
+  const fs::path before = fs::current_path();
+  fs::current_path(dir.path());
+  writeBytes(dir.path() / "Game.dt", "not a save");
+  f.game.saveDirectory.clear();
+  f.game.autosave = true;
+  EXPECT_FALSE(saveGame(f.game));
+  loadGame(f.game);
+  autosaveTurnStart(f.game);
+  fs::current_path(before);
+  ASSERT_EQ(f.port.boxes.size(), 3u);
+  for (const MessageBoxRequest& box : f.port.boxes) {
+    EXPECT_NE(box.text.find("セーブファイルを置く場所がありません"), std::string::npos) << box.text;
+  }
+  EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"Game.dt"});
+  EXPECT_EQ(readBytes(dir.path() / "Game.dt"), "not a save");
 }
 
 TEST_F(SaveTest, LeftoverTemporaryFilesFromKilledSavesDoNotMatter) {

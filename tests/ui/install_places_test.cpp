@@ -20,18 +20,26 @@ namespace fs = std::filesystem;
 
 TEST(SaveLocation, BesideAMarkedProgramElseInThePlayersDataFolder) {
   const fs::path program = "/usr/games";
+  const char* account = "/home/acct";
   // A marked program folder wins over everything else.
-  EXPECT_EQ(chooseSaveDirectory(program, true, "/x/data", "/home/p"), program);
+  EXPECT_EQ(chooseSaveDirectory(program, true, "/x/data", "/home/p", account), program);
   // Otherwise XDG_DATA_HOME, then HOME's default data folder.
-  EXPECT_EQ(chooseSaveDirectory(program, false, "/x/data", "/home/p"), "/x/data/velmora");
-  EXPECT_EQ(chooseSaveDirectory(program, false, nullptr, "/home/p"),
+  EXPECT_EQ(chooseSaveDirectory(program, false, "/x/data", "/home/p", account), "/x/data/velmora");
+  EXPECT_EQ(chooseSaveDirectory(program, false, nullptr, "/home/p", account),
             "/home/p/.local/share/velmora");
   // Empty or relative values are ignored, as the XDG rules ask.
-  EXPECT_EQ(chooseSaveDirectory(program, false, "", "/home/p"), "/home/p/.local/share/velmora");
-  EXPECT_EQ(chooseSaveDirectory(program, false, "data", "/home/p"), "/home/p/.local/share/velmora");
-  // Nowhere else to go: the program's folder, where saving then reports its failure.
-  EXPECT_EQ(chooseSaveDirectory(program, false, nullptr, nullptr), program);
-  EXPECT_EQ(chooseSaveDirectory(program, false, "", "home"), program);
+  EXPECT_EQ(chooseSaveDirectory(program, false, "", "/home/p", account),
+            "/home/p/.local/share/velmora");
+  EXPECT_EQ(chooseSaveDirectory(program, false, "data", "/home/p", account),
+            "/home/p/.local/share/velmora");
+  // Without a usable HOME (env -i), the account's home; never the program's folder, where
+  // root could write a save that the package's removal leaves behind.
+  EXPECT_EQ(chooseSaveDirectory(program, false, nullptr, nullptr, account),
+            "/home/acct/.local/share/velmora");
+  EXPECT_EQ(chooseSaveDirectory(program, false, "", "home", account),
+            "/home/acct/.local/share/velmora");
+  EXPECT_EQ(chooseSaveDirectory(program, false, nullptr, nullptr, nullptr), fs::path());
+  EXPECT_EQ(chooseSaveDirectory(program, false, nullptr, "", "relative"), fs::path());
 }
 
 // Sets an environment variable for one scope and puts the old value back.

@@ -24,10 +24,15 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
-# The Debian package, velmora_<version>_amd64.deb, left in this folder.
-package: build
+# The Debian package, velmora_<version>_amd64.deb, and its debug symbols,
+# velmora-dbgsym_<version>_amd64.ddeb, left in this folder. Only the packaging tools are
+# installed and only what the package holds is built: the tests wait for `make test`.
+package:
+	./scripts/install-deps package
+	$(CONFIGURE)
+	cmake --build $(BUILD_DIR) -j$(JOBS) --target velmora velmora_package_files
 	cd $(BUILD_DIR) && cpack -G DEB
-	cp $(BUILD_DIR)/velmora_*_amd64.deb .
+	cp $(BUILD_DIR)/velmora_*_amd64.deb $(BUILD_DIR)/velmora-dbgsym_*_amd64.ddeb .
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-fuzz

@@ -83,10 +83,11 @@ function(velmora_install_launcher destination file_name program_dir icon)
     if(NOT IS_ABSOLUTE \"\${dir}\")
       set(dir \"\${CMAKE_INSTALL_PREFIX}/\${dir}\")
     endif()
-    set(launcher \"\$ENV{DESTDIR}\${dir}/${file_name}\")
-    message(STATUS \"Installing: \${launcher}\")
-    configure_file(\"${pkg_src}/${VELMORA_APP_ID}.desktop.in\" \"\${launcher}\" @ONLY)
-    list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${launcher}\")
+    # Written beside the build, then installed as every other file is: its folders get the
+    # install's directory permissions (the package's 0755), not the builder's umask.
+    set(written \"${PROJECT_BINARY_DIR}/packaging/launcher/${file_name}\")
+    configure_file(\"${pkg_src}/${VELMORA_APP_ID}.desktop.in\" \"\${written}\" @ONLY)
+    file(INSTALL DESTINATION \"\${dir}\" TYPE FILE FILES \"\${written}\")
   ")
 endfunction()
 
@@ -104,7 +105,9 @@ endif()
 
 set(share ${CMAKE_INSTALL_DATADIR})
 install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# A stripped program (the package's) sheds the compilers' notes too, as dh_strip does.
+# A stripped program (`cmake --install --strip`) sheds the compilers' notes too, as dh_strip
+# does. The package's program is stripped by the DEB generator instead, which keeps its debug
+# information for velmora-dbgsym (cmake/PackageStrip.cmake removes the notes there).
 install(CODE "
   if(CMAKE_INSTALL_DO_STRIP)
     set(program \"${CMAKE_INSTALL_BINDIR}/velmora\")
@@ -139,7 +142,10 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # worked out for /usr/games.
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
+# The debug information goes into velmora-dbgsym_<version>_amd64.ddeb beside the .deb, whose
+# program the DEB generator strips (CPACK_STRIP_FILES would strip it before the split).
+set(CPACK_STRIP_FILES OFF)
+set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -160,4 +166,10 @@ one house holds all ten provinces.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# At packing time, not at configure time: make run and make test need no packaging tools. A
+# package without dpkg-shlibdeps would declare none of its libraries; one packed under a
+# group-writable umask would carry that mode in its ar members.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageChecks.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/PackageStrip.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/PackageModes.cmake)
 include(CPack)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # scripts/install-deps for a player who is neither root nor has sudo, on a machine where
 # nothing is installed yet: it names the command to run as root, with the game's packages
-# alone for `game` and the tests' too for `all`, fails, and installs nothing.
+# alone for `game`, the packaging tools' too for `package` and the tests' for `all`, fails, and
+# installs nothing.
 #   tests/scripts/install_deps_test.sh SOURCE_DIR
 set -euo pipefail
 
@@ -42,6 +43,13 @@ run() {
 run game
 for p in libgtest-dev libbenchmark-dev clang xvfb imagemagick; do
   ! echo "$out" | grep -q -- " $p" || fail "game asks for $p, which only the tests need"
+done
+run package
+for p in dpkg-dev file binutils lintian; do
+  echo "$out" | grep -q -- " $p" || fail "package leaves out $p"
+done
+for p in libgtest-dev libbenchmark-dev clang xvfb imagemagick; do
+  ! echo "$out" | grep -q -- " $p" || fail "package asks for $p, which only the tests need"
 done
 run all
 for p in libgtest-dev libbenchmark-dev clang xvfb x11-utils; do

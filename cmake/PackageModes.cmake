@@ -1,0 +1,43 @@
+# Run by CPack after it packed (CPACK_POST_BUILD_SCRIPTS). What the DEB generator writes follows
+# the builder's umask in two places, mended here so that any umask gives the same bytes:
+# - the debug package's folders and files, which it makes itself: that package is unpacked,
+#   given Debian's modes and packed again with dpkg-deb (which takes SOURCE_DATE_EPOCH);
+# - the modes of the ar members of the .deb: each member's mode field (8 bytes at offset 40 of
+#   its 60-byte header) is set to 100644, the mode dpkg-deb writes.
+foreach(package IN LISTS CPACK_PACKAGE_FILES)
+  if(package MATCHES "\\.ddeb$")
+    set(tree "${package}.tree")
+    file(REMOVE_RECURSE "${tree}")
+    execute_process(COMMAND dpkg-deb --raw-extract "${package}" "${tree}" COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND find "${tree}" -type d -exec chmod 0755 {} +
+                    COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND find "${tree}" -type f -exec chmod 0644 {} +
+                    COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND dpkg-deb --root-owner-group -Zgzip --build "${tree}" "${package}"
+                    OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+    file(REMOVE_RECURSE "${tree}")
+    continue()
+  endif()
+  if(NOT package MATCHES "\\.deb$")
+    continue()
+  endif()
+  file(SIZE "${package}" size)
+  set(at 8)  # after "!<arch>\n"
+  while(at LESS size)
+    file(READ "${package}" header OFFSET ${at} LIMIT 60)
+    string(SUBSTRING "${header}" 40 8 mode)
+    string(SUBSTRING "${header}" 48 10 length)
+    string(STRIP "${length}" length)
+    if(NOT mode STREQUAL "100644  ")
+      math(EXPR field "${at} + 40")
+      execute_process(COMMAND printf "100644  "
+                      COMMAND dd "of=${package}" bs=1 "seek=${field}" conv=notrunc status=none
+                      RESULT_VARIABLE failed)
+      if(failed)
+        message(FATAL_ERROR "cannot set the mode of a member of ${package}")
+      endif()
+    endif()
+    # Members are padded to an even length.
+    math(EXPR at "${at} + 60 + ${length} + (${length} % 2)")
+  endwhile()
+endforeach()

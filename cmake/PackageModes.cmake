@@ -1,7 +1,8 @@
 # Run by CPack after it packed (CPACK_POST_BUILD_SCRIPTS). What the DEB generator writes follows
 # the builder's umask in two places, mended here so that any umask gives the same bytes:
 # - the debug package's folders and files, which it makes itself: that package is unpacked,
-#   given Debian's modes and packed again with dpkg-deb (which takes SOURCE_DATE_EPOCH);
+#   given Debian's modes and its md5sums, and packed again with dpkg-deb (which takes
+#   SOURCE_DATE_EPOCH);
 # - the modes of the ar members of the .deb: each member's mode field (8 bytes at offset 40 of
 #   its 60-byte header) is set to 100644, the mode dpkg-deb writes.
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
@@ -12,6 +13,12 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
     execute_process(COMMAND find "${tree}" -type d -exec chmod 0755 {} +
                     COMMAND_ERROR_IS_FATAL ANY)
     execute_process(COMMAND find "${tree}" -type f -exec chmod 0644 {} +
+                    COMMAND_ERROR_IS_FATAL ANY)
+    # CPack writes the debug package's md5sums with the build folder's staging paths; dpkg
+    # wants the paths inside the package, which are also the same from any build folder.
+    execute_process(COMMAND find usr -type f -exec md5sum {} +
+                    COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C sort -k 2
+                    WORKING_DIRECTORY "${tree}" OUTPUT_FILE "${tree}/DEBIAN/md5sums"
                     COMMAND_ERROR_IS_FATAL ANY)
     execute_process(COMMAND dpkg-deb --root-owner-group -Zgzip --build "${tree}" "${package}"
                     OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)

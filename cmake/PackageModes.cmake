@@ -10,6 +10,11 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
     set(tree "${package}.tree")
     file(REMOVE_RECURSE "${tree}")
     execute_process(COMMAND dpkg-deb --raw-extract "${package}" "${tree}" COMMAND_ERROR_IS_FATAL ANY)
+    # Its documents are those of the package it belongs to, as debhelper's dbgsym packages
+    # have them: a link to that package's folder.
+    file(MAKE_DIRECTORY "${tree}/usr/share/doc")
+    file(CREATE_LINK "${CPACK_PACKAGE_NAME}" "${tree}/usr/share/doc/${CPACK_PACKAGE_NAME}-dbgsym"
+         SYMBOLIC)
     execute_process(COMMAND find "${tree}" -type d -exec chmod 0755 {} +
                     COMMAND_ERROR_IS_FATAL ANY)
     execute_process(COMMAND find "${tree}" -type f -exec chmod 0644 {} +

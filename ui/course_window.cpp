@@ -309,31 +309,23 @@ void CourseWindow::appendSeasons(const Course& course) {
         continue;
       }
       const QPointF last = h.points.back();
-      if (point.y() == last.y()) {
-        // Still the same count: the level runs on to here, and so does its end marker.
-        const bool level = h.points.size() >= 2 && h.points[h.points.size() - 2].y() == last.y();
-        if (level) {
-          h.points.back() = point;
-        } else {
-          h.points.append(point);
-        }
-        if (h.endMarked) {
-          h.marked.back() = point;
-        } else {
-          h.marked.append(point);
-        }
-        h.endMarked = true;
-      } else {
-        // A step: across at the old count, then up or down to the new one, marked there.
+      const bool same = point.y() == last.y();
+      if (!same) {
+        // A step: across at the old count, then up or down to the new one.
         h.points.append(QPointF(point.x(), last.y()));
         h.points.append(point);
-        if (h.endMarked) {
-          h.marked.back() = point;
-        } else {
-          h.marked.append(point);
-        }
-        h.endMarked = false;
+      } else if (h.points.size() >= 2 && h.points[h.points.size() - 2].y() == last.y()) {
+        h.points.back() = point;  // the level runs on to here
+      } else {
+        h.points.append(point);
       }
+      // The last marker moves on while it marks only the end; a change keeps its own.
+      if (h.endMarked) {
+        h.marked.back() = point;
+      } else {
+        h.marked.append(point);
+      }
+      h.endMarked = same;
     }
     sync(h.line, h.points, lineFrom);
     sync(h.marks, h.marked, marksFrom);

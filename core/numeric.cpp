@@ -77,6 +77,21 @@ std::int32_t roundHalfEvenSaturated(double x) { return saturate(std::nearbyint(x
 
 std::int32_t floorIntSaturated(double x) { return saturate(std::floor(x)); }
 
+namespace {
+
+std::int64_t saturate64(double whole) {
+  constexpr double kBound = 0x1p62;
+  if (std::isnan(whole)) return 0;
+  if (whole <= -kBound) return -(std::int64_t{1} << 62);
+  if (whole >= kBound) return std::int64_t{1} << 62;
+  return static_cast<std::int64_t>(whole);
+}
+
+}  // namespace
+
+std::int64_t roundHalfEven64(double x) { return saturate64(std::nearbyint(x)); }
+std::int64_t floorInt64(double x) { return saturate64(std::floor(x)); }
+
 double roundToSignificant(double x, int digits) {
   char buf[64];
   auto [end, ec] =

@@ -34,6 +34,12 @@ inline std::int32_t floorInt(double x) {
   return whole > x ? whole - 1 : whole;
 }
 
+// The same two roundings into 64 bits, for a count that a price far below the market's makes
+// larger than 32 bits before the limit takes it back (999 gold at a price of 1e-9 buys about
+// 10^12). They saturate at ±2^62, so that a province value added to them cannot overflow.
+std::int64_t roundHalfEven64(double x);
+std::int64_t floorInt64(double x);
+
 // A cost c is charged as the whole part of c + 0.9 (4.2 -> 5, 4.05 -> 4).
 inline std::int32_t chargeOf(double cost) { return floorInt(cost + 0.9); }
 

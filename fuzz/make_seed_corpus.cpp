@@ -108,5 +108,17 @@ int main(int argc, char** argv) {
     }
     ok &= save(g.state, dir + "/bound.dt");
   }
+  {  // arms and troops at prices far below the market's: a purchase outgrows 32 bits
+    QuietPort port;
+    SeededRandom rng(5);
+    Game g(port, rng);
+    g.state.playerHouse = "*";
+    g.state.autoAdvance = true;
+    openGame(g);
+    g.state.armsPrice = 0.000000001;
+    g.state.troopsPrice = 0.000000001;
+    for (int p = 1; p <= kProvinceCount; ++p) g.state.provinces[p].gold = 999;
+    ok &= save(g.state, dir + "/tiny_prices.dt");
+  }
   return ok ? 0 : 1;
 }

@@ -1013,6 +1013,40 @@ TEST_F(SaveTest, TheQuitConfirmationWritesTheSameFileAsTheMenu) {
   EXPECT_EQ(readBytes(file()), joinLines(knownLines()));
 }
 
+// Arms and troops at a price far below the market's (a file may hold any price above 0) buy
+// more than 32 bits hold: the limit takes them back, the gold is refunded, and the game plays
+// on and saves again.
+TEST(SaveFormat, PricesFarBelowTheMarketsPlayOnAndSaveAgain) {
+  for (int seed = 1; seed <= 5; ++seed) {
+    test::RecordingPort port;
+    SeededRandom rng(seed);
+    Game g(port, rng);
+    port.game = &g;
+    GameState& s = g.state;
+    s.playerHouse = "*";
+    s.autoAdvance = true;
+    newGame(g);
+    s.armsPrice = 0.000000001;
+    s.troopsPrice = 0.000000001;
+    for (int p = 1; p <= kProvinceCount; ++p) s.provinces[p].gold = 999;
+    for (int turns = 0; turns < 4 && !g.ended;) {
+      pressOk(g);
+      if (s.turnStart) ++turns;
+    }
+    for (int p = 1; p <= kProvinceCount; ++p) {
+      const Province& pr = s.provinces[p];
+      EXPECT_TRUE(pr.troops >= 0 && pr.troops <= kLimit) << seed << " " << p << " " << pr.troops;
+      EXPECT_TRUE(pr.arms >= 0 && pr.arms <= kLimit) << seed << " " << p << " " << pr.arms;
+      EXPECT_TRUE(pr.gold >= 0 && pr.gold <= kQuantityBound) << seed << " " << p << " " << pr.gold;
+    }
+    SaveOutcome<std::string> bytes = encodeSaveFile(s);
+    ASSERT_TRUE(bytes) << "seed " << seed << ": " << bytes.error.describe();
+    SaveOutcome<GameState> back = parseSaveFile(*bytes.value);
+    ASSERT_TRUE(back) << back.error.describe();
+    EXPECT_EQ(*back.value, s);
+  }
+}
+
 // Every state a real game reaches at the start of a turn can be written and comes back the
 // same: the reader's checks refuse nothing the game itself produces. Every third game the
 // player is 織田 with every province delegated, so that battles go through the window.

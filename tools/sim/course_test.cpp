@@ -8,6 +8,10 @@
 #include <regex>
 #include <sstream>
 
+#include "core/game.h"
+#include "core/quiet_port.h"
+#include "core/random.h"
+#include "core/scenario.h"
 #include "simulation.h"
 
 namespace velmora::sim {
@@ -95,6 +99,48 @@ TEST(CourseTest, EachRowIsTheStandingTheLogShowsAtPlay) {
   }
   EXPECT_GT(seasonsCompared, 30);
   std::filesystem::remove(file);
+}
+
+// The fields of one CSV record as RFC 4180 reads them: quoted fields may hold commas, and a
+// doubled quote inside them is one quote.
+std::vector<std::string> readRecord(const std::string& line) {
+  std::vector<std::string> fields(1);
+  bool quoted = false;
+  for (size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+      fields.back() += '"';
+      ++i;
+    } else if (c == '"') {
+      quoted = !quoted;
+    } else if (c == ',' && !quoted) {
+      fields.emplace_back();
+    } else {
+      fields.back() += c;
+    }
+  }
+  return fields;
+}
+
+TEST(CourseTest, HouseNamesWithACommaOrAQuoteKeepTheirColumns) {
+  QuietPort port;
+  SeededRandom rng(1);
+  Game g(port, rng);
+  newGame(g);
+  g.state.nations[7].name = "六角,分家";
+  g.state.nations[8].name = "浅\"井";
+  std::ostringstream csv;
+  writeCourse(g, csv);
+  std::istringstream lines(csv.str());
+  std::string header, row;
+  std::getline(lines, header);
+  std::getline(lines, row);
+  const std::vector<std::string> names = readRecord(header);
+  ASSERT_EQ(names.size(), 12u) << header;
+  EXPECT_EQ(names[8], "六角,分家");
+  EXPECT_EQ(names[9], "浅\"井");
+  EXPECT_EQ(names[11], "足利");
+  EXPECT_EQ(readRecord(row).size(), 12u);
 }
 
 TEST(CourseTest, OnlyOneGameHasACourse) {

@@ -183,9 +183,28 @@ std::uint64_t gameSeed(std::uint64_t s, int i) {
   return z ^ (z >> 31);
 }
 
+namespace {
+
+// A CSV field as RFC 4180 has it: in double quotes, its quotes doubled, when it holds a comma,
+// a quote or a line break (a house name may hold a comma); as it is otherwise.
+void writeField(std::ostream& out, const std::string& field) {
+  if (field.find_first_of(",\"\r\n") == std::string::npos) {
+    out << field;
+    return;
+  }
+  out << '"';
+  for (char c : field) out << (c == '"' ? "\"\"" : std::string(1, c));
+  out << '"';
+}
+
+}  // namespace
+
 void writeCourse(const Game& g, std::ostream& out) {
   out << "year,season";
-  for (int n = 1; n <= kNationCount; ++n) out << ',' << g.state.nations[n].name;
+  for (int n = 1; n <= kNationCount; ++n) {
+    out << ',';
+    writeField(out, g.state.nations[n].name);
+  }
   out << '\n';
   for (const SeasonStanding& standing : g.course) {
     out << standing.year << ',' << standing.season;

@@ -82,8 +82,8 @@ GameResult playGame(Game& g, const PlayLimits& limits);
 // The seed of game number i (0-based) of a run started with seed s.
 std::uint64_t gameSeed(std::uint64_t s, int i);
 
-// The course of the game as CSV: a header with the house names, then one row per season
-// start with the year, the season (1 to 4) and each house's provinces.
+// The course of the game as CSV (RFC 4180, LF line ends): a header with the house names, then
+// one row per season start with the year, the season (1 to 4) and each house's provinces.
 void writeCourse(const Game& g, std::ostream& out);
 
 // Runs the whole simulation the options describe and prints the log (if asked) and the

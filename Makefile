@@ -35,4 +35,4 @@ package:
 	cp $(BUILD_DIR)/velmora_*_amd64.deb $(BUILD_DIR)/velmora-dbgsym_*_amd64.ddeb .
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-fuzz
+	rm -rf $(BUILD_DIR) build-asan build-fuzz build-m32

@@ -1,5 +1,6 @@
 #include "game/autosave.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -7,12 +8,12 @@
 #include <array>
 #include <cerrno>
 #include <cstdio>
-#include <system_error>
 
 #include "core/course.h"
 #include "core/game.h"
 #include "core/ui_port.h"
 #include "game/save_game.h"
+#include "persistence/checked_path.h"
 #include "persistence/save_file.h"
 
 namespace velmora {
@@ -41,20 +42,26 @@ std::optional<std::uint64_t> sequenceOf(const std::string& name) {
   return n;
 }
 
-// Every autosave in the folder, newest first; links and folders are never autosaves.
-std::vector<AutosaveFile> autosaveFiles(const std::filesystem::path& dir) {
+// Every autosave in the folder `fd` (at `dir`), newest first; links and folders are never
+// autosaves.
+std::vector<AutosaveFile> autosaveFiles(int fd, const std::filesystem::path& dir) {
   std::vector<AutosaveFile> files;
-  std::error_code ec;
-  for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    std::error_code typeError;
-    if (it->symlink_status(typeError).type() != std::filesystem::file_type::regular) continue;
-    if (auto n = sequenceOf(it->path().filename().string())) files.push_back({*n, it->path()});
+  for (const auto& [name, info] : folderEntries(fd)) {
+    if (!S_ISREG(info.st_mode)) continue;
+    if (auto n = sequenceOf(name)) files.push_back({*n, dir / name});
   }
   std::sort(files.begin(), files.end(), [](const AutosaveFile& a, const AutosaveFile& b) {
     if (a.sequence != b.sequence) return a.sequence > b.sequence;
     return a.file.filename() > b.file.filename();
   });
   return files;
+}
+
+// The autosaves there are, for looking only: a folder the save's rules refuse has none.
+std::vector<AutosaveFile> autosaveFiles(const std::filesystem::path& dir) {
+  SaveOutcome<CheckedFolder> folder = openFolder(dir, PathUse::Load, false, dir);
+  if (!folder) return {};
+  return autosaveFiles(folder.value->fd(), dir);
 }
 
 // The season in the name by its number: the names a loaded file gives the seasons could hold
@@ -82,22 +89,31 @@ void autosaveFailed(Game& g, const std::string& why) {
   g.ui.messageBox(box);
 }
 
-// The folder, made when missing. Only a folder of the player's own, not a link: old autosaves
-// are removed from it.
-std::optional<std::string> prepareFolder(const std::filesystem::path& dir) {
-  std::error_code ec;
-  std::filesystem::create_directories(dir, ec);
+// The folder, made when missing (the save folder too) and held to the save's rules. Only a
+// folder of the player's own, not a link: old autosaves are removed from it.
+SaveOutcome<CheckedFolder> prepareFolder(const Game& g) {
+  const std::filesystem::path dir = autosaveDirectory(g);
+  SaveOutcome<CheckedFolder> parent = openFolder(g.saveDirectory, PathUse::Save, true, dir);
+  if (!parent) return parent;
+  const auto fail = [](std::string why) {
+    return SaveOutcome<CheckedFolder>{std::nullopt, SaveFileError{0, "", std::move(why)}};
+  };
+  const int at = parent.value->fd();
+  if (::mkdirat(at, kAutosaveFolder, 0700) != 0 && errno != EEXIST) {
+    return fail("フォルダ " + dir.string() + " を作れません(" + systemErrorReason(errno) + ")");
+  }
+  const int fd = ::openat(at, kAutosaveFolder, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return fail(dir.string() + " がフォルダではないので、フォルダを作れません");
+  CheckedFolder folder(fd, dir);
   struct stat info {};
-  if (::lstat(dir.c_str(), &info) != 0) {
-    return "フォルダ " + dir.string() + " を作れません(" +
-           systemErrorReason(ec ? ec.value() : errno) + ")";
+  if (::fstat(fd, &info) != 0) {
+    return fail("フォルダ " + dir.string() + " を調べられません(" + systemErrorReason(errno) + ")");
   }
-  if (!S_ISDIR(info.st_mode)) {
-    return dir.string() + " がフォルダではないので、フォルダを作れません";
+  if (info.st_uid != ::geteuid()) {
+    return fail("フォルダ " + dir.string() + " の持ち主がこのユーザーではありません");
   }
-  if (info.st_uid != ::geteuid())
-    return "フォルダ " + dir.string() + " の持ち主がこのユーザーではありません";
-  return std::nullopt;
+  if (auto risk = othersMayWrite(fd, info)) return fail("フォルダ " + dir.string() + " に" + *risk);
+  return {std::move(folder), {}};
 }
 
 std::string markerText(const std::filesystem::path& dir) {
@@ -117,10 +133,11 @@ void autosaveTurnStart(Game& g) {
   SaveOutcome<std::string> bytes = encodeSaveFile(g.state);
   if (!bytes) return autosaveFailed(g, bytes.error.describe());
   if (auto why = noSaveFolder(g)) return autosaveFailed(g, *why);
+  SaveOutcome<CheckedFolder> folder = prepareFolder(g);
+  if (!folder) return autosaveFailed(g, folder.error.describe());
   const std::filesystem::path dir = autosaveDirectory(g);
-  if (auto why = prepareFolder(dir)) return autosaveFailed(g, *why);
 
-  std::vector<AutosaveFile> files = autosaveFiles(dir);
+  std::vector<AutosaveFile> files = autosaveFiles(folder.value->fd(), dir);
   if (!files.empty()) {
     SaveOutcome<std::string> newest = readSaveBytes(files.front().file);
     if (newest && *newest.value == *bytes.value) return;
@@ -131,7 +148,8 @@ void autosaveTurnStart(Game& g) {
 
   // The new one is the newest: kAutosavesKept - 1 of the earlier ones stay.
   for (std::size_t i = kAutosavesKept - 1; i < files.size(); ++i) {
-    if (::unlink(files[i].file.c_str()) != 0 && errno != ENOENT) {
+    const std::string name = files[i].file.filename().string();
+    if (::unlinkat(folder.value->fd(), name.c_str(), 0) != 0 && errno != ENOENT) {
       return autosaveFailed(g, "古いオートセーブ " + files[i].file.string() + " を消せません(" +
                                    systemErrorReason(errno) + ")");
     }

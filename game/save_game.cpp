@@ -2,8 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <system_error>
-
 #include "core/course.h"
 #include "core/market.h"
 #include "core/messages.h"
@@ -47,20 +45,12 @@ bool saveGame(Game& g) {
     return false;
   };
   if (auto why = noSaveFolder(g)) return fail(*why, false);
-  if (g.makeSaveDirectory) {
-    std::error_code ec;
-    std::filesystem::create_directories(g.saveDirectory, ec);
-    if (ec) {
-      // No folder, so no earlier file either.
-      return fail(file.string() + " を置くフォルダ " + g.saveDirectory.string() + " を作れません(" +
-                      systemErrorReason(ec.value()) + ")",
-                  false);
-    }
-  }
   // A failed save leaves whatever was there; only say so when there was a save to keep.
   struct stat before {};
   const bool earlier = ::stat(file.c_str(), &before) == 0 && S_ISREG(before.st_mode);
-  if (auto error = writeSaveFile(g.state, file)) return fail(error->describe(), earlier);
+  if (auto error = writeSaveFile(g.state, file, g.makeSaveDirectory)) {
+    return fail(error->describe(), earlier);
+  }
   showBox(g, "セーブしました");
   return true;
 }

@@ -6,6 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fcntl.h>
+
+#include <atomic>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -33,6 +36,7 @@ namespace fs = std::filesystem;
 using test::Fixture;
 
 constexpr uid_t kNobody = 65534;
+constexpr uid_t kStranger = 4242;  // a third user, with no account: only the number matters
 
 // A fresh directory per test, removed afterwards.
 class TempDir {
@@ -820,8 +824,9 @@ std::string saveAsNobody(const fs::path& folder) {
   });
 }
 
-// The link attack and its relatives: saving follows a link only when the link and the regular
-// file it names are the player's own and no one else may write where the link lies. Every
+// The link attack and its relatives: saving follows a link only when the link is root's or the
+// player's, the regular file it names is the player's own and no one else may write where the
+// link lies. Every
 // other save through a link is refused with a box that says why, and changes nothing.
 TEST(SaveFile, SavingThroughALinkReplacesOnlyThePlayersOwnFile) {
   if (geteuid() != 0) GTEST_SKIP() << "needs root to stand for a second user";
@@ -834,7 +839,7 @@ TEST(SaveFile, SavingThroughALinkReplacesOnlyThePlayersOwnFile) {
     std::string why;  // what the box says; empty: the save goes ahead
   };
   const std::vector<Case> cases{
-      {"foreign-link", "リンクの持ち主がこのユーザーではありません"},
+      {"foreign-link", "リンクの持ち主がこのユーザーでもrootでもありません"},
       {"foreign-target", "リンク先の持ち主がこのユーザーではありません"},
       {"device", "リンク先が普通のファイルではありません"},
       {"dangling", "リンク先のファイルがありません"},
@@ -849,7 +854,7 @@ TEST(SaveFile, SavingThroughALinkReplacesOnlyThePlayersOwnFile) {
     const fs::path real = folder / "real.dt";
     if (c.name == "foreign-link") {
       writeOwnedBy(real, old, kNobody, 0600);
-      linkOwnedBy(real, link, 0);  // planted by root
+      linkOwnedBy(real, link, kStranger);  // planted by a third user
     } else if (c.name == "foreign-target") {
       writeOwnedBy(real, old, 0, 0600);  // root's own file where nobody may rename over it
       linkOwnedBy(real, link, kNobody);
@@ -885,6 +890,177 @@ TEST(SaveFile, SavingThroughALinkReplacesOnlyThePlayersOwnFile) {
     EXPECT_EQ(namesIn(folder), before);
   }
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+// What a save, a load and an autosave of `g` said, one line each: "saved", "loaded", "autosaved"
+// or the text of the box.
+std::vector<std::string> saveLoadAndAutosave(Fixture& f) {
+  std::vector<std::string> said;
+  const auto last = [&](const char* done, bool ok) {
+    said.push_back(ok || f.port.boxes.empty() ? done : f.port.boxes.back().text);
+    f.port.clear();
+  };
+  last("saved", saveGame(f.game));
+  const int year = f.s.year;
+  loadGame(f.game);
+  last("loaded",
+       f.s.year == year && f.port.boxTexts() == std::vector<std::string>{"ロードしました"});
+  f.game.autosave = true;
+  autosaveTurnStart(f.game);
+  last("autosaved", f.port.boxes.empty());
+  return said;
+}
+
+// Another user's folder anywhere on the way lets them turn the path elsewhere, so every folder
+// on it and every link must be root's or the player's: three ways through such folders, each
+// refused for saving, loading and autosaving alike, with the file they led to untouched.
+TEST(SaveFile, NoOtherUsersFolderOrLinkOnTheWay) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to stand for a second user";
+  TempDir dir;
+  fs::permissions(dir.path(), fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write);
+  const auto refused = [](const std::string& said, const fs::path& folder, const char* whose) {
+    return said.find("フォルダ " + folder.string() + " の持ち主が" + whose) != std::string::npos;
+  };
+
+  // The player's own link runs through a stranger's folder, whose link leads back to another
+  // file of the player's.
+  {
+    const fs::path player = nobodysFolder(dir.path(), "player");
+    const fs::path keep = nobodysFolder(player, "keep");
+    writeOwnedBy(keep / "other.dt", "keep this", kNobody, 0600);
+    const fs::path stranger = nobodysFolder(dir.path(), "stranger");
+    ASSERT_EQ(chown(stranger.c_str(), kStranger, kStranger), 0);
+    linkOwnedBy(keep, stranger / "door", kStranger);
+    linkOwnedBy(stranger / "door" / "other.dt", player / "Game.dt", kNobody);
+    const std::string said = asAnotherUser([&] {
+      Fixture f{"織田", {0.25, 0.0, 0.385}};
+      f.game.saveDirectory = player;
+      // The autosave folder is the player's own, out of the link's way: it may be written.
+      const std::vector<std::string> lines = saveLoadAndAutosave(f);
+      return lines[0] + "\n---\n" + lines[1];
+    });
+    SCOPED_TRACE(said);
+    EXPECT_EQ(said.rfind("セーブできませんでした。", 0), 0u);
+    EXPECT_NE(said.find("---\nロードできませんでした。"), std::string::npos);
+    EXPECT_TRUE(refused(said, stranger, "このユーザーでもrootでもありません"));
+    EXPECT_NE(said.find("ほかのユーザーに差し替えられるおそれがあるため、ロードしません"),
+              std::string::npos);
+    EXPECT_EQ(readBytes(keep / "other.dt"), "keep this");
+    EXPECT_EQ(namesIn(keep), std::set<std::string>{"other.dt"});
+  }
+
+  // Another user hard-links a symbolic link of root's into their own folder as Game.dt, and
+  // root saves there.
+  {
+    const fs::path store = dir.path() / "root-store";
+    fs::create_directory(store);
+    writeOwnedBy(store / "Game.dt", "root's game", 0, 0600);
+    fs::create_symlink(store / "Game.dt", dir.path() / "root-link");
+    const fs::path theirs = nobodysFolder(dir.path(), "theirs");
+    ASSERT_EQ(linkat(AT_FDCWD, (dir.path() / "root-link").c_str(), AT_FDCWD,
+                     (theirs / "Game.dt").c_str(), 0),
+              0);
+    Fixture f{"織田", {0.25, 0.0, 0.385}};
+    f.game.saveDirectory = theirs;
+    for (const std::string& said : saveLoadAndAutosave(f)) {
+      EXPECT_TRUE(refused(said, theirs, "このユーザーでもrootでもありません")) << said;
+    }
+    EXPECT_EQ(readBytes(store / "Game.dt"), "root's game");
+    EXPECT_EQ(namesIn(theirs), std::set<std::string>{"Game.dt"});
+  }
+
+  // Root plays with another user's HOME, whose save folder is their link to a folder only
+  // root may write to.
+  {
+    const fs::path rootOnly = dir.path() / "root-only";
+    fs::create_directory(rootOnly);
+    fs::permissions(rootOnly, fs::perms::owner_all);
+    writeOwnedBy(rootOnly / "Game.dt", "root's game", 0, 0600);
+    const fs::path home = nobodysFolder(dir.path(), "home");
+    const fs::path share = nobodysFolder(nobodysFolder(home, ".local"), "share");
+    linkOwnedBy(rootOnly, share / "velmora", kNobody);
+    Fixture f{"織田", {0.25, 0.0, 0.385}};
+    f.game.saveDirectory = share / "velmora";
+    f.game.makeSaveDirectory = true;
+    for (const std::string& said : saveLoadAndAutosave(f)) {
+      EXPECT_TRUE(refused(said, home, "このユーザーでもrootでもありません")) << said;
+    }
+    EXPECT_EQ(readBytes(rootOnly / "Game.dt"), "root's game");
+    EXPECT_EQ(namesIn(rootOnly), std::set<std::string>{"Game.dt"});
+  }
+}
+
+// A group may write to the save folder only when it is the player's own private group, as a
+// umask of 002 leaves it; any other group's members could put a link there.
+TEST(SaveFile, AGroupMayWriteOnlyWhenItIsThePlayersOwn) {
+  const struct group* own = getgrgid(getegid());
+  if (geteuid() != 0 || own == nullptr || std::string(own->gr_name) != "root" ||
+      own->gr_mem[0] != nullptr) {
+    GTEST_SKIP() << "needs root with a private group root";
+  }
+  TempDir dir;
+  fs::permissions(dir.path(), fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write);
+  for (const gid_t group : {gid_t{0}, gid_t{kNobody}}) {
+    const fs::path folder = dir.path() / std::to_string(group);
+    fs::create_directory(folder);
+    ASSERT_EQ(chown(folder.c_str(), 0, group), 0);
+    ASSERT_EQ(chmod(folder.c_str(), 0775), 0);
+    Fixture f{"織田", {0.25, 0.0, 0.385}};
+    f.game.saveDirectory = folder;
+    const bool saved = saveGame(f.game);
+    EXPECT_EQ(saved, group == 0) << f.port.boxTexts().back();
+    if (!saved) {
+      EXPECT_NE(f.port.boxes.back().text.find("フォルダ " + folder.string() + " にグループ " +
+                                              getgrgid(group)->gr_name +
+                                              " のほかのユーザーも書き込めます"),
+                std::string::npos)
+          << f.port.boxes.back().text;
+      EXPECT_TRUE(namesIn(folder).empty());
+    }
+  }
+}
+
+// The path is resolved once and every step of the save is taken in the folder so reached:
+// while the save folder is swapped again and again with a link to a folder anyone may write
+// to, each save either writes a whole game into the real folder or is refused, and nothing
+// ever lands in the other one.
+TEST(SaveFile, SwapsDuringSavesNeverRedirectTheWrite) {
+  TempDir dir;
+  const fs::path real = dir.path() / "save", open = dir.path() / "open";
+  fs::create_directory(real);
+  fs::create_directory(open);
+  fs::permissions(open, fs::perms::all);
+  fs::create_symlink(open, dir.path() / "swap");
+  std::atomic<bool> stop{false};
+  std::thread swapper([&] {
+    while (!stop) {
+      renameat2(AT_FDCWD, real.c_str(), AT_FDCWD, (dir.path() / "swap").c_str(), RENAME_EXCHANGE);
+    }
+  });
+  Fixture f{"織田", {0.25, 0.0, 0.385}};
+  f.game.saveDirectory = real;
+  const std::string game = *encodeSaveFile(f.s).value;
+  int saved = 0, refused = 0, other = 0;
+  for (int i = 0; i < 20000 && (saved < 50 || refused < 50); ++i) {
+    f.port.clear();
+    if (saveGame(f.game)) {
+      ++saved;
+    } else if (f.port.boxes.back().text.find(" にほかのユーザーも書き込めます") !=
+               std::string::npos) {
+      ++refused;
+    } else {
+      ++other;  // the swap caught between two names of the walk
+    }
+  }
+  stop = true;
+  swapper.join();
+  EXPECT_GE(saved, 50);
+  EXPECT_GE(refused, 50);
+  EXPECT_EQ(other, 0);
+  EXPECT_TRUE(namesIn(open).empty());
+  const fs::path folder = fs::is_symlink(real) ? dir.path() / "swap" : real;
+  EXPECT_EQ(namesIn(folder), std::set<std::string>{"Game.dt"});
+  EXPECT_EQ(readBytes(folder / "Game.dt"), game);
 }
 
 // A save that cannot even make its folder says so, for Game.dt, with the folder's own error,

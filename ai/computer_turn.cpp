@@ -5,6 +5,7 @@
 #include "commands/development.h"
 #include "commands/military.h"
 #include "commands/movement.h"
+#include "core/details.h"
 #include "core/dice.h"
 #include "core/map.h"
 #include "core/messages.h"
@@ -71,16 +72,15 @@ bool militaryOrder(Game& g, int p) {
   return RaiseTroops(g, p);
 }
 
-}  // namespace
-
-void playComputerTurn(Game& g, int p) {
+// The order of the turn, carried out; false when every attempt was refused.
+bool carryOutOrder(Game& g, int p) {
   const int house = houseOf(g.state, p);
   const PolicyWidths w =
       widthsOf(house == 0 ? std::string_view() : std::string_view(g.state.nations[house].policy));
 
   if (seizeAttackChance(g, p) || buildTroopsWhenRich(g, p) || sellFoodWhenPoor(g, p) ||
       buyFoodWhenHungry(g, p) || moveSurplus(g, p)) {
-    return;
+    return true;
   }
 
   // The domestic band is one wider than its width and the military band ends at 99.
@@ -97,9 +97,20 @@ void playComputerTurn(Game& g, int p) {
     } else if (r <= militaryEnd) {
       done = militaryOrder(g, p);
     }
-    if (done) return;
+    if (done) return true;
   }
-  showLine2(g, "何もしない");
+  return false;
+}
+
+}  // namespace
+
+void playComputerTurn(Game& g, int p) {
+  const ProvinceChanges changes(g);
+  if (!carryOutOrder(g, p)) {
+    showLine2(g, "何もしない");
+    return;
+  }
+  if (!g.ended) changes.report(g, p);
 }
 
 bool seizeAttackChance(Game& g, int p) {
@@ -164,6 +175,7 @@ bool moveSurplus(Game& g, int p) {
   clampNonNegative(from.gold);
   showLine2(g, from.name, "から", to.name, "へ「", troops, "」移動");
   showLine3(g, "金「", gold, "」と食料「", food, "」移動");
+  reportMove(g, p, t, troops, food, gold);
 
   mixArms(from, to, troops, ArmsFloor::WhenSenderHasTroops);
   return true;

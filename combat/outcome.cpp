@@ -1,10 +1,12 @@
 #include "combat/outcome.h"
 
 #include "combat/battle.h"
+#include "core/details.h"
 #include "core/messages.h"
 #include "core/numeric.h"
 #include "core/panels.h"
 #include "core/province_check.h"
+#include "core/terms.h"
 
 namespace velmora {
 
@@ -25,6 +27,27 @@ bool playerHouseFell(const GameState& s, const std::string& formerLord) {
   return true;
 }
 
+bool holdsNone(const GameState& s, const std::string& house) {
+  for (int p = 1; p <= kProvinceCount; ++p) {
+    if (s.provinces[p].lord == house) return false;
+  }
+  return true;
+}
+
+// "・合戦 尾張(突撃) 兵 40→31 士気 12 / 美濃(防御) 兵 30→12 士気 0 尾張の勝ち、美濃を占領":
+// the tactics in force at the end, each side's troops at the declaration and after the
+// fighting (held-back ones back), the battle morale left, and the outcome.
+void reportBattle(Game& g, bool won, std::int32_t defenders) {
+  const BattleState& b = g.battle;
+  const Province& a = g.state.provinces[b.attacker];
+  const Province& t = g.state.provinces[b.target];
+  addDetail(g, "合戦 ", a.name, "(", tacticName(b.attackerTactic), ") 兵 ", b.attackerCommitted,
+            "→", b.fieldTroops, " 士気 ", b.attackerMorale, " / ", t.name, "(",
+            tacticName(b.defenderTactic), ") 兵 ", b.defenderStartTroops, "→", defenders, " 士気 ",
+            b.defenderMorale, " ", a.name,
+            won ? "の勝ち、" + t.name + "を占領" : std::string("の負け"));
+}
+
 }  // namespace
 
 void endBattle(Game& g, bool won) {
@@ -37,6 +60,9 @@ void endBattle(Game& g, bool won) {
   // computer.
   if (won && playerHouseFell(g.state, formerLord)) {
     showBox(g, g.state.playerHouse + "家は滅亡しました。以後は観戦となります");
+  }
+  if (won && keepsDetails(g) && holdsNone(g.state, formerLord)) {
+    addDetail(g, formerLord, "家は滅亡した");
   }
 }
 
@@ -86,6 +112,7 @@ void settleBattle(Game& g, bool won) {
   if (a.morale > 0) a.morale -= 1;
   if (t.morale > 0) t.morale -= 1;
 
+  if (keepsDetails(g)) reportBattle(g, won, defenders);
   checkProvince(g, b.attacker);
   checkProvince(g, b.target);
   // The player's own attack: the order's province is the attacker, just checked, and each

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/details.h"
 #include "core/map.h"
 #include "core/messages.h"
 #include "core/numeric.h"
@@ -130,6 +131,7 @@ bool Move(Game& g, int p) {
   showBox(g, from.name + "から" + to.name + "へ " + "\r" + "兵[" + std::to_string(troops) + "]" +
                  "\r" + "食料[" + std::to_string(food) + "]" + "\r" + "金[" + std::to_string(gold) +
                  "]移動しました");
+  reportMove(g, p, d, troops, food, gold);
   return true;
 }
 

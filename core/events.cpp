@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "core/details.h"
 #include "core/game.h"
 #include "core/numeric.h"
 #include "core/province_check.h"
@@ -64,8 +65,11 @@ void rollEvent(Game& g) {
   auto kind = static_cast<EventKind>(e);
   std::vector<std::string> lines;
   if (g.ui.watched()) lines.push_back(std::string("「") + eventName(kind) + "」です");
+  // The window gives the amounts drawn; the details what they came to within the bounds.
+  const ProvinceChanges changes(g);
   for (auto& line : applyEvent(g, kind)) lines.push_back(std::move(line));
   g.ui.showEventWindow(lines, [&g] { checkAllProvinces(g); });
+  changes.report(g);
 }
 
 std::vector<std::string> applyEvent(Game& g, EventKind kind) {

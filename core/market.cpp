@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/details.h"
 #include "core/game.h"
 #include "core/numeric.h"
 #include "core/random.h"
@@ -16,6 +17,7 @@ void drawMarketPrices(Game& g) {
   g.state.troopsPrice = std::floor(g.rng.next() * 50 + 1) / 10 + 2;
   g.state.armsPrice = std::floor(g.rng.next() * 50 + 1) / 10 + 5;
   showMarketPrices(g);
+  reportPrices(g);
 }
 
 void showMarketPrices(Game& g) {

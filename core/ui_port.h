@@ -96,6 +96,11 @@ class UiPort {
   virtual void gameLoaded(const std::string& path) = 0;
   // A text for the record alone, shown nowhere else (an autosave failure after the first).
   virtual void addToHistory(const std::string& /*text*/) {}
+  // The figures behind the game's lines ("・尾張 兵 10→15 金 32→12"), for the record alone.
+  // Only a screen that keeps them says so: elsewhere the game copies no value and builds no
+  // text for them.
+  virtual bool keepsDetails() const { return false; }
+  virtual void addDetail(const std::string& /*text*/) {}
   virtual void showCourse(const std::vector<SeasonStanding>& course) = 0;
 
   // Ends the program; nothing of the game runs after it.

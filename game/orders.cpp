@@ -5,6 +5,7 @@
 #include "commands/food_market.h"
 #include "commands/military.h"
 #include "commands/movement.h"
+#include "core/details.h"
 #include "core/messages.h"
 #include "core/numeric.h"
 #include "core/panels.h"
@@ -132,7 +133,9 @@ void selectOrder(Game& g, CommandKind kind) {
 
 void confirmOrder(Game& g) {
   const bool completedBefore = g.state.orderCompleted;
+  const ProvinceChanges changes(g);
   if (carryOut(g, g.state.selectedCommand, g.state.currentProvince)) {
+    changes.report(g, g.state.currentProvince);
     // An attack's settlement completes the order itself; a second completion would check the
     // province, and show its limit boxes, once more.
     const bool completedBySettlement = !completedBefore && g.state.orderCompleted;

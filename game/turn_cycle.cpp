@@ -4,6 +4,7 @@
 
 #include "ai/computer_turn.h"
 #include "core/course.h"
+#include "core/details.h"
 #include "core/events.h"
 #include "core/market.h"
 #include "core/messages.h"
@@ -120,7 +121,9 @@ void advanceSeason(Game& g) {
   recordSeasonStart(g);
   g.ui.setOkLabelVisible(true);
   if (s.season == 3) {
+    const ProvinceChanges beforeHarvest(g);
     harvest(s);
+    beforeHarvest.reportHarvest(g);
     redrawAllProvinces(g);  // the new gold and food at once; limits are checked at the next press
     drawMarketPrices(g);
     rollEvent(g);

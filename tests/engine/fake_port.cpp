@@ -136,6 +136,7 @@ void RecordingPort::clear() {
   redraws.clear();
   events.clear();
   courses.clear();
+  details.clear();
 }
 
 Fixture::Fixture(const std::string& playerHouse, std::vector<double> prices) {

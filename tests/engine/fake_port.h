@@ -71,6 +71,8 @@ class RecordingPort : public QuietPort {
   void closeBattleWindow() override;
   void bringMainWindowToFront() override { mainWindowFronted += 1; }
   void addToHistory(const std::string& text) override { historyOnly.push_back(text); }
+  bool keepsDetails() const override { return keepDetails; }
+  void addDetail(const std::string& text) override { details.push_back(text); }
   void showCourse(const Course& course) override {
     courses.push_back({course, boxes.size(), lines.size()});
   }
@@ -104,6 +106,8 @@ class RecordingPort : public QuietPort {
   int delegationSelected = -1;
   std::vector<std::vector<std::string>> events;
   std::vector<std::string> historyOnly;  // texts given to the record alone
+  bool keepDetails = true;  // the desktop's history keeps them: every test plays with them on
+  std::vector<std::string> details;
   // Each chart of the course shown, with the numbers of boxes and lines shown before it.
   struct CourseShown {
     Course course;

@@ -7,13 +7,16 @@
 namespace {
 
 const char* const kUsage =
-    "usage: velmora-sim [--games N] [--seed S] [--max-years Y] [--log]\n"
+    "usage: velmora-sim [--games N] [--seed S] [--max-years Y] [--log [--details]]\n"
     "                   [--load FILE] [--turns T] [--save FILE] [--course FILE]\n"
     "  --games N      games to play (default 1)\n"
     "  --seed S       seed of the run; game i is seeded from S and i (default 1)\n"
     "  --max-years Y  years a game may last before it counts as reaching the cap (default 200)\n"
     "  --log          print every message line (1:, 2:, 3:), box (box:) and event window line\n"
     "                 (event:) of every game, in order\n"
+    "  --details      with --log, also the figures behind them (detail:), as the game's\n"
+    "                 history keeps them: each order's changes before and after, the harvest,\n"
+    "                 the prices, each battle and the fall of a house\n"
     "  --load FILE    start from this saved game (Game.dt format) instead of a new one; a\n"
     "                 file that cannot be loaded ends the run with a message, writing nothing\n"
     "  --turns T      play T whole turns and stop at the start of the next (or where the game\n"

@@ -96,12 +96,18 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
       file = args[++i];
     } else if (arg == "--log") {
       options.log = true;
+    } else if (arg == "--details") {
+      options.details = true;
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
     } else {
       error = "unknown argument: " + arg;
       return false;
     }
+  }
+  if (options.details && !options.log) {
+    error = "--details prints into the log: use it with --log";
+    return false;
   }
   if (!options.saveFile.empty() && options.games != 1) {
     error = "--save writes one game: use it with --games 1";
@@ -244,7 +250,7 @@ int runSimulation(const Options& options, std::ostream& out, std::ostream& err) 
   std::clock_t busy = 0;
   for (int i = 0; i < options.games; ++i) {
     if (options.log) out << "=== game " << (i + 1) << " ===\n";
-    SimPort port(options.log ? &out : nullptr);
+    SimPort port(options.log ? &out : nullptr, options.details);
     SeededRandom rng(gameSeed(options.seed, i));
     Game game(port, rng);
     game.keepCourse = course.is_open();

@@ -20,6 +20,7 @@ struct Options {
   std::uint64_t seed = 1;
   int maxYears = 200;
   bool log = false;
+  bool details = false;  // with the log, the figures behind its lines too
   bool help = false;
   std::string loadFile;    // start every game from this saved game instead of a new one
   int turns = -1;          // whole turns to play (the year cap then does not apply); -1: no limit
@@ -51,7 +52,8 @@ struct GameResult {
 // everything the game shows to a stream, one line each, marked by where it appeared.
 class SimPort : public QuietPort {
  public:
-  explicit SimPort(std::ostream* log = nullptr) : log_(log) {}
+  explicit SimPort(std::ostream* log = nullptr, bool details = false)
+      : log_(log), details_(details && log != nullptr) {}
   void attach(Game* game) { game_ = game; }
 
   // Only a log reads the lines; without one the game need not put them together.
@@ -59,6 +61,8 @@ class SimPort : public QuietPort {
   void showLine1(const std::string& text, double) override { write("1: ", text); }
   void showLine2(const std::string& text, double) override { write("2: ", text); }
   void showLine3(const std::string& text, double) override { write("3: ", text); }
+  bool keepsDetails() const override { return details_; }
+  void addDetail(const std::string& text) override { write("detail: ", text); }
   BoxResult messageBox(const MessageBoxRequest& request) override;
   void showEventWindow(const std::vector<std::string>& lines,
                        const std::function<void()>& onOk) override;
@@ -67,6 +71,7 @@ class SimPort : public QuietPort {
  private:
   void write(const char* mark, const std::string& text);
   std::ostream* log_;
+  bool details_;
   Game* game_ = nullptr;
 };
 

@@ -164,5 +164,22 @@ TEST(DetailsOverWholeGames, EveryFigureAgreesWithTheStateAndNoChangeGoesUntold) 
   EXPECT_GT(falls, 1000);
 }
 
+// --details prints into the log, after the line each detail explains; alone it is refused.
+TEST(DetailsOverWholeGames, TheSimulatorPrintsThemOnlyWithTheLog) {
+  Options options;
+  std::string error;
+  EXPECT_FALSE(parseOptions({"--details"}, options, error));
+  EXPECT_NE(error.find("--log"), std::string::npos);
+  ASSERT_TRUE(parseOptions({"--log", "--details", "--turns", "1"}, options, error)) << error;
+  std::ostringstream out, err;
+  ASSERT_EQ(runSimulation(options, out, err), 0) << err.str();
+  const std::string log = out.str();
+  EXPECT_EQ(log.find("detail: ・相場 "), log.find("detail: "));  // the opening prices first
+  const auto raise = log.find("にて兵増強\n");
+  ASSERT_NE(raise, std::string::npos);
+  const std::string next = "detail: ・";
+  EXPECT_EQ(log.compare(log.find('\n', raise) + 1, next.size(), next), 0);
+}
+
 }  // namespace
 }  // namespace velmora::sim

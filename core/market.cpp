@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "core/details.h"
 #include "core/game.h"
 #include "core/numeric.h"
 #include "core/random.h"
@@ -17,7 +16,6 @@ void drawMarketPrices(Game& g) {
   g.state.troopsPrice = std::floor(g.rng.next() * 50 + 1) / 10 + 2;
   g.state.armsPrice = std::floor(g.rng.next() * 50 + 1) / 10 + 5;
   showMarketPrices(g);
-  reportPrices(g);
 }
 
 void showMarketPrices(Game& g) {

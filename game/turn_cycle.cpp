@@ -126,6 +126,7 @@ void advanceSeason(Game& g) {
     beforeHarvest.reportHarvest(g);
     redrawAllProvinces(g);  // the new gold and food at once; limits are checked at the next press
     drawMarketPrices(g);
+    reportPrices(g);
     rollEvent(g);
   }
   showLine1(g, turnCaption(s), "です");

@@ -1,16 +1,43 @@
 #include "ui/history_window.h"
 
+#include <QFileDialog>
 #include <QKeySequence>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTextBlock>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QVBoxLayout>
+#include <cerrno>
 
-#include "ui/history.h"
+#include "persistence/save_file.h"
 
 namespace velmora::ui {
+
+namespace {
+
+QTextCharFormat formatOf(EntryKind kind, const QPalette& palette) {
+  QTextCharFormat format;
+  if (kind == EntryKind::Heading) format.setFontWeight(QFont::Bold);
+  // Grey enough to read apart from the game's lines, dark enough to read.
+  if (kind == EntryKind::Detail) format.setForeground(palette.color(QPalette::PlaceholderText));
+  return format;
+}
+
+// Adds the entry as the last line, in the format of its kind.
+void appendEntry(QTextDocument* document, const QString& entry, EntryKind kind,
+                 const QPalette& palette) {
+  QTextCursor cursor(document);
+  cursor.movePosition(QTextCursor::End);
+  if (!document->isEmpty()) cursor.insertBlock();
+  cursor.setBlockCharFormat(formatOf(kind, palette));
+  cursor.insertText(entry, formatOf(kind, palette));
+}
+
+}  // namespace
 
 QMimeData* HistoryView::createMimeDataFromSelection() const {
   const QTextCursor cursor = textCursor();
@@ -38,7 +65,12 @@ HistoryWindow::HistoryWindow(const History& history, QWidget* parent)
   view_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   view_->setLineWrapMode(QPlainTextEdit::NoWrap);
   view_->setUndoRedoEnabled(false);
-  view_->setPlainText(history.entries().join(QLatin1Char('\n')));
+  QTextCursor batch(view_->document());
+  batch.beginEditBlock();
+  for (qsizetype i = 0; i < history.entries().size(); ++i) {
+    appendEntry(view_->document(), history.entries()[i], history.kindOf(i), view_->palette());
+  }
+  batch.endEditBlock();
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_);
@@ -51,8 +83,41 @@ HistoryWindow::HistoryWindow(const History& history, QWidget* parent)
   connect(close, &QShortcut::activated, this, &QWidget::close);
 }
 
-// Qt's append keeps a view that was at the end at the end, and leaves the player's selection
-// where it is.
-void HistoryWindow::append(const QString& entry) { view_->appendPlainText(entry); }
+// A view that was at the end stays at the end; the player's selection stays where it is.
+void HistoryWindow::append(const QString& entry, EntryKind kind) {
+  QScrollBar* bar = view_->verticalScrollBar();
+  const bool atEnd = bar->value() == bar->maximum();
+  appendEntry(view_->document(), entry, kind, view_->palette());
+  if (atEnd) bar->setValue(bar->maximum());
+}
+
+QString saveHistory(const History& history, const QString& file) {
+  // In the game's words, never Qt's English: errno is what the failing call left.
+  const auto failed = [](int err) {
+    return QString::fromStdString(err != 0 ? systemErrorReason(err) : "書き込めません");
+  };
+  errno = 0;
+  QSaveFile out(file);
+  if (!out.open(QIODevice::WriteOnly)) return failed(errno);
+  const QByteArray bytes = history.plainText().toUtf8();
+  if (out.write(bytes) != bytes.size()) {
+    const int err = errno;
+    out.cancelWriting();
+    return failed(err);
+  }
+  if (!out.commit()) return failed(errno);
+  return {};
+}
+
+void saveHistoryAs(const History& history, QWidget* parent) {
+  const QString file = QFileDialog::getSaveFileName(parent, QString::fromUtf8("履歴を保存"),
+                                                    QString::fromUtf8("履歴.txt"),
+                                                    QString::fromUtf8("テキスト (*.txt)"));
+  if (file.isEmpty()) return;
+  const QString why = saveHistory(history, file);
+  if (why.isEmpty()) return;
+  QMessageBox::warning(parent, QStringLiteral("Velmora"),
+                       QString::fromUtf8("履歴を保存できませんでした。\n%1(%2)").arg(file, why));
+}
 
 }  // namespace velmora::ui

@@ -241,6 +241,8 @@ void QtPort::gameLoaded(const std::string& path) {
 
 void QtPort::addToHistory(const std::string& text) { history_.add(text); }
 
+void QtPort::addDetail(const std::string& text) { history_.addDetail(text); }
+
 void QtPort::showCourse(const Course& course) {
   if (terminated_) return;
   const int player = game_ ? playerHouseNumber(game_->state) : 0;

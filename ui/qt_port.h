@@ -82,6 +82,8 @@ class QtPort : public UiPort {
   void seasonBegins() override;
   void gameLoaded(const std::string& path) override;
   void addToHistory(const std::string& text) override;
+  bool keepsDetails() const override { return true; }
+  void addDetail(const std::string& text) override;
   void showCourse(const Course& course) override;
   void terminate() override;
 

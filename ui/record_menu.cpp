@@ -29,6 +29,9 @@ RecordMenu::RecordMenu(velmora::Game& g, QtPort& port, QWidget* mainWindow)
   QAction* course = addAction(QString::fromUtf8("勢力推移(&G)"));
   course->setObjectName(QStringLiteral("mnuCourse"));
   connect(course, &QAction::triggered, this, &RecordMenu::openCourse);
+  QAction* save = addAction(QString::fromUtf8("履歴を保存(&S)..."));
+  save->setObjectName(QStringLiteral("mnuSaveHistory"));
+  connect(save, &QAction::triggered, this, [this] { saveHistoryAs(port_.history(), mainWindow_); });
 }
 
 HistoryWindow* RecordMenu::historyWindow() const { return history_; }

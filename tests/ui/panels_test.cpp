@@ -229,7 +229,7 @@ TEST_F(UiTest, MenuBarWhenTheWindowOpens) {
             QStringList({u8("作者ホームページ(&P)"), u8("国情報(&K) -"), u8("国家情報(&M) -"),
                          u8("ボタンについて(&U) -"), u8("数値入力(&F) -")}));
   EXPECT_FALSE(top[1]->isEnabled());
-  EXPECT_EQ(items(6), QStringList({u8("履歴(&H)"), u8("勢力推移(&G)")}));
+  EXPECT_EQ(items(6), QStringList({u8("履歴(&H)"), u8("勢力推移(&G)"), u8("履歴を保存(&S)...")}));
   for (int entry : {0, 2, 3, 4, 5, 6}) EXPECT_TRUE(top[entry]->isEnabled()) << entry;
   for (const char* panel : {"PicPic", "Picture2", "Picture3", "picCur"}) {
     EXPECT_TRUE(control<QWidget>(panel)->isVisible()) << panel;

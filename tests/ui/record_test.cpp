@@ -7,6 +7,7 @@
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QToolTip>
 #include <sstream>
 
@@ -39,8 +40,8 @@ QStringList unmarked(const std::string& log) {
 }  // namespace
 
 // One season played in the desktop game and, from the same state and the same numbers, in the
-// simulator: the history holds the simulator's log of it, unmarked, and the next season's
-// heading before its first line.
+// simulator: the history holds the simulator's log of it with its details, unmarked, and the
+// next season's heading before its first line.
 TEST_F(UiTest, HistoryHoldsTheSeasonAsTheLogShowsIt) {
   startGame(QStringLiteral("*"));
   const QStringList& entries = app->port().history().entries();
@@ -51,7 +52,7 @@ TEST_F(UiTest, HistoryHoldsTheSeasonAsTheLogShowsIt) {
   const qsizetype before = entries.size();
   dynamic_cast<SeededRandom&>(game().rng).reseed(7);
   std::ostringstream log;
-  sim::SimPort simPort(&log);
+  sim::SimPort simPort(&log, true);
   SeededRandom simRng(7);
   Game simGame(simPort, simRng);
   simPort.attach(&simGame);
@@ -116,6 +117,43 @@ TEST_F(UiTest, HistoryWindowShowsAndCopiesEveryEntry) {
   window->view()->copy();
   EXPECT_EQ(QApplication::clipboard()->text(), history.plainText());
   EXPECT_TRUE(history.plainText().startsWith(u8("1年目の春\n1年目、春です\n")));
+}
+
+// Headings read bold and details grey, apart from the game's own lines; the history saves as
+// the UTF-8 text it copies as, and a place it cannot be written says why in the game's words.
+TEST_F(UiTest, HistorySetsItsKindsApartAndSavesAsItCopies) {
+  startGame(QStringLiteral("*"));
+  while (game().state.season == 1) pressOk(game());
+  app->recordMenu()->openHistory();
+  HistoryWindow* window = app->recordMenu()->historyWindow();
+  ASSERT_NE(window, nullptr);
+  const History& history = app->port().history();
+  int details = 0;
+  QTextBlock block = window->view()->document()->begin();
+  for (qsizetype i = 0; i < history.entries().size(); ++i, block = block.next()) {
+    ASSERT_TRUE(block.isValid());
+    ASSERT_EQ(block.text(), history.entries()[i]);
+    const QTextCharFormat format = block.begin().fragment().charFormat();
+    const EntryKind kind = history.kindOf(i);
+    EXPECT_EQ(format.fontWeight() == QFont::Bold, kind == EntryKind::Heading) << i;
+    EXPECT_EQ(format.foreground().color() == window->view()->palette().color(QPalette::Text),
+              kind != EntryKind::Detail)
+        << i;
+    EXPECT_EQ(block.text().startsWith(u8("・")), kind == EntryKind::Detail) << i;
+    details += kind == EntryKind::Detail ? 1 : 0;
+  }
+  EXPECT_GE(details, 10);  // one at least for each province's order
+
+  QTemporaryDir dir;
+  const QString file = dir.filePath(u8("履歴.txt"));
+  EXPECT_EQ(saveHistory(history, file), QString());
+  QFile saved(file);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  const QByteArray bytes = saved.readAll();
+  EXPECT_EQ(bytes, history.plainText().toUtf8());
+  EXPECT_FALSE(bytes.contains('\r'));
+  EXPECT_EQ(saveHistory(history, dir.filePath(QStringLiteral("gone/h.txt"))),
+            u8("フォルダがありません"));
 }
 
 TEST_F(UiTest, CourseChartHasALineAndAColourForEveryHouse) {

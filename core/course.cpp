@@ -1,6 +1,7 @@
 #include "core/course.h"
 
 #include "core/game.h"
+#include "core/game_state.h"
 #include "core/ui_port.h"
 
 namespace velmora {
@@ -17,6 +18,25 @@ SeasonStanding standingOf(const GameState& s) {
     if (house > 0) standing.provinces[house] += 1;
   }
   return standing;
+}
+
+std::array<HouseRecord, kNationCount + 1> houseRecords(const GameState& s, const Course& course) {
+  std::array<HouseRecord, kNationCount + 1> records{};
+  const SeasonStanding now = standingOf(s);
+  for (int n = 1; n <= kNationCount; ++n) {
+    HouseRecord& r = records[n];
+    r.provinces = now.provinces[n];
+    r.wins = s.nations[n].wins;
+    r.losses = s.nations[n].losses;
+    r.most = -1;
+    for (const SeasonStanding& season : course.empty() ? Course{now} : course) {
+      if (season.provinces[n] <= r.most) continue;  // the first season of the best counts
+      r.most = season.provinces[n];
+      r.mostYear = season.year;
+      r.mostSeason = season.season;
+    }
+  }
+  return records;
 }
 
 void recordSeasonStart(Game& g) {

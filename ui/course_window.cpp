@@ -3,14 +3,18 @@
 #include <QChart>
 #include <QChartView>
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QImage>
+#include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QScatterSeries>
+#include <QTableWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -158,19 +162,69 @@ CourseWindow::CourseWindow(const QStringList& houseNames, const Course& course, 
   view_->setRenderHint(QPainter::Antialiasing);
   view_->viewport()->setMouseTracking(true);
   view_->viewport()->installEventFilter(this);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(view_);
+  layout_ = new QVBoxLayout(this);
+  layout_->setContentsMargins(0, 0, 0, 0);
+  layout_->addWidget(view_, 1);
   // A way out by mouse too: at unification the chart is modal and the end waits behind it.
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  buttons->setContentsMargins(8, 0, 8, 8);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout->addWidget(buttons);
+  buttons_ = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  buttons_->setContentsMargins(8, 0, 8, 8);
+  connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout_->addWidget(buttons_);
   resize(760, 500);
   setCourse(houseNames, course, playerHouse);
 }
 
 QChart* CourseWindow::chart() const { return view_->chart(); }
+
+void CourseWindow::showStandings(const QStringList& houseNames,
+                                 const std::array<HouseRecord, 11>& records,
+                                 const QString& unification,
+                                 const std::function<void()>& saveHistory) {
+  auto* title = new QLabel(unification, this);
+  title->setObjectName(QStringLiteral("lblUnification"));
+  title->setContentsMargins(8, 4, 8, 0);
+  QFont bold = title->font();
+  bold.setBold(true);
+  title->setFont(bold);
+  layout_->insertWidget(layout_->indexOf(buttons_), title);
+
+  const QStringList heads{QString::fromUtf8("家"),         QString::fromUtf8("最後の国数"),
+                          QString::fromUtf8("最多の国数"), QString::fromUtf8("最多のとき"),
+                          QString::fromUtf8("勝ち"),       QString::fromUtf8("負け")};
+  standings_ = new QTableWidget(kNationCount, static_cast<int>(heads.size()), this);
+  standings_->setObjectName(QStringLiteral("tblStandings"));
+  standings_->setAccessibleName(QString::fromUtf8("各家の成績"));
+  standings_->setHorizontalHeaderLabels(heads);
+  standings_->verticalHeader()->hide();
+  standings_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  standings_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  const auto cell = [&](int row, int column, const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    if (column > 0 && column != 3) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    standings_->setItem(row, column, item);
+  };
+  for (int n = 1; n <= kNationCount; ++n) {
+    const HouseRecord& r = records[static_cast<size_t>(n)];
+    const int row = n - 1;
+    cell(row, 0, n - 1 < houseNames.size() ? houseNames[n - 1] : QString());
+    cell(row, 1, QString::number(r.provinces));
+    cell(row, 2, QString::number(r.most));
+    cell(row, 3, captionAt(yearPosition(SeasonStanding{r.mostYear, r.mostSeason, {}})));
+    cell(row, 4, QString::number(r.wins));
+    cell(row, 5, QString::number(r.losses));
+  }
+  standings_->resizeColumnsToContents();
+  standings_->setMinimumHeight(standings_->horizontalHeader()->height() +
+                               kNationCount * standings_->verticalHeader()->defaultSectionSize() +
+                               2 * standings_->frameWidth());
+  layout_->insertWidget(layout_->indexOf(buttons_), standings_);
+
+  QPushButton* save =
+      buttons_->addButton(QString::fromUtf8("履歴を保存(&S)..."), QDialogButtonBox::ActionRole);
+  save->setObjectName(QStringLiteral("cmdSaveHistory"));
+  connect(save, &QPushButton::clicked, this, saveHistory);
+  resize(width(), height() + standings_->minimumHeight() + title->sizeHint().height());
+}
 
 QString CourseWindow::describeAt(QPoint at) const {
   if (course_.empty() || !chart()->plotArea().contains(at)) return {};

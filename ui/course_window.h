@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 #include "core/course.h"
 #include "ui/house_colours.h"
@@ -15,6 +16,9 @@ class QChart;
 class QChartView;
 class QLineSeries;
 class QScatterSeries;
+class QTableWidget;
+class QVBoxLayout;
+class QDialogButtonBox;
 class QValueAxis;
 QT_END_NAMESPACE
 
@@ -42,6 +46,13 @@ class CourseWindow : public QDialog {
   // The line of house n (1 to 10).
   QLineSeries* houseLine(int house) const { return houses_[static_cast<size_t>(house)].line; }
 
+  // The end of a game: under the chart, the season and house of unification and each house's
+  // record (provinces at the end, its most and when, battles won and lost), and a button that
+  // saves the history.
+  void showStandings(const QStringList& houseNames, const std::array<HouseRecord, 11>& records,
+                     const QString& unification, const std::function<void()>& saveHistory);
+  QTableWidget* standings() const { return standings_; }
+
   // Where house n's line sits against its count.
   static double offsetOf(int house);
 
@@ -64,6 +75,9 @@ class CourseWindow : public QDialog {
   void appendSeasons(const Course& course);
 
   QChartView* view_ = nullptr;
+  QVBoxLayout* layout_ = nullptr;
+  QDialogButtonBox* buttons_ = nullptr;
+  QTableWidget* standings_ = nullptr;
   QValueAxis* years_ = nullptr;
   std::array<HouseLine, 11> houses_{};  // by house number; [0] unused
   std::size_t shown_ = 0;

@@ -8,6 +8,7 @@
 #include "ui/battle_window.h"
 #include "ui/course_window.h"
 #include "ui/event_window.h"
+#include "ui/history_window.h"
 #include "ui/home_page.h"
 #include "ui/main_window.h"
 #include "ui/map_surface.h"
@@ -247,11 +248,14 @@ void QtPort::showCourse(const Course& course) {
   if (terminated_) return;
   const int player = game_ ? playerHouseNumber(game_->state) : 0;
   CourseWindow window(houseNames(), course, player, boxParent());
-  // Shown at unification: the winner and the season it came.
+  // Shown at unification: the winner and the season it came, and how every house fared.
   if (game_) {
     const GameState& s = game_->state;
-    window.setWindowTitle(QString::fromUtf8("勢力推移: ") + qs(s.provinces[1].lord) +
-                          QString::fromUtf8("が統一(") + qs(turnCaption(s)) + QLatin1Char(')'));
+    const QString unified = qs(s.provinces[1].lord) + QString::fromUtf8("が統一(") +
+                            qs(turnCaption(s)) + QLatin1Char(')');
+    window.setWindowTitle(QString::fromUtf8("勢力推移: ") + unified);
+    window.showStandings(houseNames(), houseRecords(s, course), unified,
+                         [this, &window] { saveHistoryAs(history_, &window); });
   }
   window.exec();
 }

@@ -2,10 +2,13 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QToolTip>
@@ -243,15 +246,30 @@ TEST_F(UiTest, HousesOfTheSameCountAreTenVisibleLines) {
   EXPECT_GT(window.houseLine(3)->pen().width(), window.houseLine(1)->pen().width());
 }
 
-// At unification the chart names the winner and the season.
-TEST_F(UiTest, TheChartAtUnificationNamesTheWinner) {
+// At unification the chart names the winner and the season, and the standings tell how every
+// house fared: the provinces at the end, the most it held and when, its battles.
+TEST_F(UiTest, TheChartAtUnificationNamesTheWinnerAndTheStandings) {
   startGame(QStringLiteral("*"));
   for (int p = 1; p <= kProvinceCount; ++p) game().state.provinces[p].lord = "朝倉";
-  QString title;
+  game().state.nations[9].wins = 4;
+  game().state.nations[2].losses = 3;
+  QString title, unification;
+  std::vector<QStringList> rows;
+  bool canSave = false;
   auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, poll, [poll, &title] {
+  QObject::connect(poll, &QTimer::timeout, poll, [&, poll] {
     if (auto* chart = qobject_cast<CourseWindow*>(QApplication::activeModalWidget())) {
       title = chart->windowTitle();
+      unification = chart->findChild<QLabel*>(QStringLiteral("lblUnification"))->text();
+      QTableWidget* table = chart->standings();
+      for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column) {
+          cells << table->item(row, column)->text();
+        }
+        rows.push_back(cells);
+      }
+      canSave = chart->findChild<QPushButton*>(QStringLiteral("cmdSaveHistory")) != nullptr;
       chart->reject();
       poll->deleteLater();
     }
@@ -259,6 +277,11 @@ TEST_F(UiTest, TheChartAtUnificationNamesTheWinner) {
   poll->start(5);
   while (!game().ended) pressOk(game());
   EXPECT_EQ(title, u8("勢力推移: 朝倉が統一(1年目の夏)"));
+  EXPECT_EQ(unification, u8("朝倉が統一(1年目の夏)"));
+  ASSERT_EQ(rows.size(), 10u);
+  EXPECT_EQ(rows[8], QStringList({u8("朝倉"), "10", "10", u8("1年目の夏"), "4", "0"}));
+  EXPECT_EQ(rows[1], QStringList({u8("徳川"), "0", "1", u8("1年目の春"), "0", "3"}));
+  EXPECT_TRUE(canSave);
 }
 
 }  // namespace

@@ -105,6 +105,12 @@ bool carryOutOrder(Game& g, int p) {
 }  // namespace
 
 void playComputerTurn(Game& g, int p) {
+  // Nothing is copied where nobody keeps the details: this runs millions of times a minute
+  // in the simulator.
+  if (!keepsDetails(g)) {
+    if (!carryOutOrder(g, p)) showLine2(g, "何もしない");
+    return;
+  }
   const ProvinceChanges changes(g);
   if (!carryOutOrder(g, p)) {
     showLine2(g, "何もしない");

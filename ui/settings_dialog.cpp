@@ -11,13 +11,38 @@
 #include <QTimer>
 
 #include "core/game.h"
+#include "core/quiet_port.h"
+#include "core/random.h"
+#include "core/scenario.h"
 #include "core/settings.h"
 #include "ui/app_setup.h"
 #include "ui/qt_port.h"
+#include "ui/rules_text.h"
 #include "ui/twips.h"
 #include "ui/widgets_util.h"
 
 namespace velmora::ui {
+
+namespace {
+
+// The houses one may play: those of the running game, or before the first game those of the
+// opening scenario, which a game of its own sets up for the asking.
+QStringList houseNames(const GameState& s) {
+  QStringList names;
+  for (int n = 1; n <= kNationCount; ++n) names << qs(s.nations[n].name);
+  return names;
+}
+
+QStringList houseNames(const Game& g) {
+  if (g.started) return houseNames(g.state);
+  QuietPort quiet;
+  SeededRandom random(0);
+  Game opening(quiet, random);
+  newGame(opening);
+  return houseNames(opening.state);
+}
+
+}  // namespace
 
 SettingsDialog::SettingsDialog(Game& g, QtPort& port, QWidget* parent)
     : QDialog(parent), g_(g), port_(port) {
@@ -66,6 +91,7 @@ SettingsDialog::SettingsDialog(Game& g, QtPort& port, QWidget* parent)
   houseCaption->setBuddy(houseBox_);
   houseBox_->setGeometry(twRect(120, 1560, 3735, 375));
   houseBox_->installEventFilter(this);
+  describe(houseBox_, houseBoxRules(houseNames(g_)));
 
   auto* reset = new QPushButton(QString::fromUtf8("初期設定に戻す"), this);
   reset->setObjectName(QStringLiteral("Command2"));

@@ -42,6 +42,11 @@ QStringList houseNames(const Game& g) {
   return houseNames(opening.state);
 }
 
+// "*" and an empty box are the ways to watch that need no question.
+bool watchesByChoice(const QString& house) {
+  return house.isEmpty() || house == QStringLiteral("*");
+}
+
 }  // namespace
 
 SettingsDialog::SettingsDialog(Game& g, QtPort& port, QWidget* parent)
@@ -152,6 +157,21 @@ void SettingsDialog::keyPressEvent(QKeyEvent* e) {
 }
 
 void SettingsDialog::pressOk() {
+  // A name that is no house would silently make the player a spectator: asked before any of
+  // the OK's steps, and on Cancel nothing is stored and the name is there to be typed over.
+  const QString house = houseBox_->text();
+  if (!watchesByChoice(house) && !houseNames(g_).contains(house)) {
+    MessageBoxRequest box;
+    box.text = ss(noHouseQuestion(house));
+    box.buttons = BoxButtons::OkCancel;
+    if (port_.ask(box) == BoxResult::Cancel) {
+      // Back to the dialog, also where no window manager hands the focus back after the box.
+      activateWindow();
+      houseBox_->setFocus();
+      houseBox_->selectAll();
+      return;
+    }
+  }
   SettingsChoice choice;
   choice.speedIndex = speeds_->checkedId();
   choice.enterAdvance = enterAdvanceBox_->isChecked();

@@ -213,5 +213,37 @@ TEST_F(UiTest, EveryOrderButtonNamesTheBoxesItsOrderIsRefusedWith) {
   }
 }
 
+// The house box names the houses one may play: at start-up those of the opening scenario,
+// later those of the running game. "*" and an empty box watch without being asked, as does
+// every house of the running game.
+TEST_F(UiTest, TheHouseBoxNamesTheHousesAndWatchingByStarOrEmptyIsNotAsked) {
+  app->start();
+  QString tip = named<QLineEdit>(app->settingsDialog(), "Text1")->toolTip();
+  for (const char* house :
+       {"織田", "徳川", "今川", "武田", "斉藤", "北畠", "六角", "浅井", "朝倉", "足利"}) {
+    EXPECT_TRUE(tip.contains(u8(house))) << house;
+  }
+  startGame(QStringLiteral("*"));
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_EQ(game().state.playerHouse, "*");
+
+  // A house of the running game by a name of its own, as a saved game may hold it.
+  game().state.nations[2].name = "松平";
+  for (const char* house : {"", "松平"}) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the dialog closed
+    control<QAction>("mnuSettei")->trigger();
+    SettingsDialog* dialog = app->settingsDialog();
+    ASSERT_NE(dialog, nullptr);
+    QLineEdit* box = named<QLineEdit>(dialog, "Text1");
+    tip = box->toolTip();
+    EXPECT_TRUE(tip.contains(u8("松平")));
+    EXPECT_FALSE(tip.contains(u8("徳川")));
+    box->setText(u8(house));
+    named(dialog, "Command1")->click();
+    EXPECT_TRUE(boxes.empty()) << boxes.front().text;
+  }
+  EXPECT_EQ(game().state.playerHouse, "松平");
+}
+
 }  // namespace
 }  // namespace velmora::ui::test

@@ -225,26 +225,30 @@ QString amountBoxRules(CommandKind kind) {
   const char* meaning = nullptr;
   switch (kind) {
     case CommandKind::RaiseTroops:
-      meaning = "兵を雇うのに使う金の額です。はじめは持っている金の全部です。";
+      meaning = "兵を雇うのに使う金の額です。";
       break;
     case CommandKind::RaiseArms:
-      meaning = "武装に使う金の額です。はじめは持っている金の全部です。";
+      meaning = "武装に使う金の額です。";
       break;
     case CommandKind::RaisePower:
     case CommandKind::BuildTown:
     case CommandKind::BuildCastle:
-      meaning = "投資する金の額で、10から100までです。はじめは持っている金の全部です。";
+      meaning = "投資する金の額で、10から100までです。";
       break;
     case CommandKind::SellFood:
-      meaning = "売る食料の数です(金ではありません)。はじめは持っている食料の全部です。";
+      meaning = "売る食料の数です(金ではありません)。";
       break;
     case CommandKind::BuyFood:
-      meaning = "食料を買うのに使う金の額です。はじめは持っている金の全部です。";
+      meaning = "食料を買うのに使う金の額です。";
       break;
     default:
       return QString();
   }
-  return u8(meaning) + QLatin1Char('\n') + refusals(rulesOf(kind), {RulesEntry::Amount});
+  // The box starts with all the province holds of it.
+  const char* start = kind == CommandKind::SellFood ? "はじめは持っている食料の全部です。"
+                                                    : "はじめは持っている金の全部です。";
+  return u8(meaning) + u8(start) + QLatin1Char('\n') +
+         refusals(rulesOf(kind), {RulesEntry::Amount});
 }
 
 QString targetBoxRules(CommandKind kind, RulesEntry box) {

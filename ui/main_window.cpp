@@ -23,10 +23,12 @@
 #include "game/turn_cycle.h"
 #include "ui/app_setup.h"
 #include "ui/engine_gate.h"
+#include "ui/entry_rules.h"
 #include "ui/main_window_names.h"
 #include "ui/map_surface.h"
 #include "ui/province_panel.h"
 #include "ui/qt_port.h"
+#include "ui/rules_text.h"
 #include "ui/twips.h"
 #include "ui/widgets_util.h"
 
@@ -106,6 +108,7 @@ MainWindow::MainWindow(Game& g, QtPort& port, EngineGate& gate, QWidget* parent)
   for (int p = 1; p <= kProvinceCount; ++p) provincePanels_[p] = new ProvincePanel(p, surface_);
   buildMessagePanel(surface_);
   buildCommandPanels(surface_);
+  new EntryRules(g_, this);
   buildHelpPanels(surface_);
   buildMenus();
 
@@ -210,6 +213,7 @@ void MainWindow::buildCommandPanels(QWidget* surface) {
             [this, panel] { player([this, panel] { velmora::showPanel(g_, panel); }); });
   };
   auto order = [this](QPushButton* button, CommandKind kind) {
+    describe(button, orderRules(kind));
     connect(button, &QPushButton::clicked, this,
             [this, kind] { player([this, kind] { selectOrder(g_, kind); }); });
   };
@@ -217,8 +221,12 @@ void MainWindow::buildCommandPanels(QWidget* surface) {
   orderPanel_ = addPanel(surface, "pic2", 0, 0, 3135, 2295);
   panelText(orderPanel_, "lblPic2Heading", "プレイヤーの番です", 120, 0);
   provinceName_ = panelText(orderPanel_, "lblPic2", "", 120, 240);
-  toPanel(orderButton(orderPanel_, "cmdGunji", "1.軍事系", 0, 600, 1095, 375), Panel::Military);
-  toPanel(orderButton(orderPanel_, "cmdSeiji", "2.政治系", 0, 1080, 1095, 375), Panel::Political);
+  QPushButton* military = orderButton(orderPanel_, "cmdGunji", "1.軍事系", 0, 600, 1095, 375);
+  describe(military, militaryGroupRules());
+  toPanel(military, Panel::Military);
+  QPushButton* political = orderButton(orderPanel_, "cmdSeiji", "2.政治系", 0, 1080, 1095, 375);
+  describe(political, politicalGroupRules());
+  toPanel(political, Panel::Political);
   order(orderButton(orderPanel_, "cmdNothing", "3.何もしない", 0, 1560, 1095, 375),
         CommandKind::DoNothing);
 

@@ -1,6 +1,7 @@
 #include "ui/province_panel.h"
 
 #include "core/game_state.h"
+#include "ui/rules_text.h"
 #include "ui/twips.h"
 
 namespace velmora::ui {
@@ -66,6 +67,16 @@ ProvincePanel::ProvincePanel(int number, QWidget* parent) : QFrame(parent), numb
   // Values come after their captions so that a wide caption never covers a figure.
   for (QLabel* v : {lblKokuryoku, lblKin, lblmachi, lblHei, lblSiro, lblBusou, lblKome, lblMindo})
     v->raise();
+  // Each value and its caption say what the value does and how it is raised.
+  const std::array<QLabel*, 8> figures = figuresByCaption();
+  for (size_t i = 0; i < figures.size(); ++i) {
+    const QString rules = provinceValueRules(captions[i]->text());
+    describe(captions[i], rules);
+    describe(figures[i], rules);
+  }
+  describe(lblNum, provinceHeadingRules());
+  describe(lblKuni, provinceHeadingRules());
+  describe(lblRyoshu, provinceLordRules());
 
   const PanelPlace place = kPanelPlaces[number];
   move(tw(place.left), tw(place.top));
@@ -88,8 +99,7 @@ void ProvincePanel::redraw(const Province& p, bool highlighted) {
   lblRyoshu->setText(qs(p.lord));
   // Each figure is read with its caption, and the panel as a whole with all of them, also
   // while it is closed.
-  const std::array<QLabel*, 8> figures{lblKokuryoku, lblSiro, lblHei,   lblKin,
-                                       lblmachi,     lblKome, lblBusou, lblMindo};
+  const std::array<QLabel*, 8> figures = figuresByCaption();
   const std::array<int, 8> values{p.power, p.castle, p.troops, p.gold,
                                   p.town,  p.food,   p.arms,   p.morale};
   QStringList spoken{QString::number(p.number), qs(p.name), qs(p.lord)};
@@ -98,6 +108,10 @@ void ProvincePanel::redraw(const Province& p, bool highlighted) {
     spoken << figures[i]->accessibleName();
   }
   setAccessibleName(spoken.join(QLatin1Char(' ')));
+}
+
+std::array<QLabel*, 8> ProvincePanel::figuresByCaption() const {
+  return {lblKokuryoku, lblSiro, lblHei, lblKin, lblmachi, lblKome, lblBusou, lblMindo};
 }
 
 void ProvincePanel::toggle() { setHeightTwips(heightTwips_ >= 1000 ? kClosedHeight : kOpenHeight); }

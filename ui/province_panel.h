@@ -46,6 +46,8 @@ class ProvincePanel : public QFrame {
 
  private:
   void setHeightTwips(int h);
+  // The eight figures in the order of their captions.
+  std::array<QLabel*, 8> figuresByCaption() const;
 
   int number_;
   int heightTwips_ = kClosedHeight;

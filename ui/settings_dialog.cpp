@@ -11,13 +11,43 @@
 #include <QTimer>
 
 #include "core/game.h"
+#include "core/quiet_port.h"
+#include "core/random.h"
+#include "core/scenario.h"
 #include "core/settings.h"
 #include "ui/app_setup.h"
 #include "ui/qt_port.h"
+#include "ui/rules_text.h"
 #include "ui/twips.h"
 #include "ui/widgets_util.h"
 
 namespace velmora::ui {
+
+namespace {
+
+// The houses one may play: those of the running game, or before the first game those of the
+// opening scenario, which a game of its own sets up for the asking.
+QStringList houseNames(const GameState& s) {
+  QStringList names;
+  for (int n = 1; n <= kNationCount; ++n) names << qs(s.nations[n].name);
+  return names;
+}
+
+QStringList houseNames(const Game& g) {
+  if (g.started) return houseNames(g.state);
+  QuietPort quiet;
+  SeededRandom random(0);
+  Game opening(quiet, random);
+  newGame(opening);
+  return houseNames(opening.state);
+}
+
+// "*" and an empty box are the ways to watch that need no question.
+bool watchesByChoice(const QString& house) {
+  return house.isEmpty() || house == QStringLiteral("*");
+}
+
+}  // namespace
 
 SettingsDialog::SettingsDialog(Game& g, QtPort& port, QWidget* parent)
     : QDialog(parent), g_(g), port_(port) {
@@ -66,6 +96,7 @@ SettingsDialog::SettingsDialog(Game& g, QtPort& port, QWidget* parent)
   houseCaption->setBuddy(houseBox_);
   houseBox_->setGeometry(twRect(120, 1560, 3735, 375));
   houseBox_->installEventFilter(this);
+  describe(houseBox_, houseBoxRules(houseNames(g_)));
 
   auto* reset = new QPushButton(QString::fromUtf8("初期設定に戻す"), this);
   reset->setObjectName(QStringLiteral("Command2"));
@@ -126,6 +157,21 @@ void SettingsDialog::keyPressEvent(QKeyEvent* e) {
 }
 
 void SettingsDialog::pressOk() {
+  // A name that is no house would silently make the player a spectator: asked before any of
+  // the OK's steps, and on Cancel nothing is stored and the name is there to be typed over.
+  const QString house = houseBox_->text();
+  if (!watchesByChoice(house) && !houseNames(g_).contains(house)) {
+    MessageBoxRequest box;
+    box.text = ss(noHouseQuestion(house));
+    box.buttons = BoxButtons::OkCancel;
+    if (port_.ask(box) == BoxResult::Cancel) {
+      // Back to the dialog, also where no window manager hands the focus back after the box.
+      activateWindow();
+      houseBox_->setFocus();
+      houseBox_->selectAll();
+      return;
+    }
+  }
   SettingsChoice choice;
   choice.speedIndex = speeds_->checkedId();
   choice.enterAdvance = enterAdvanceBox_->isChecked();

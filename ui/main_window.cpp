@@ -25,6 +25,7 @@
 #include "ui/engine_gate.h"
 #include "ui/main_window_names.h"
 #include "ui/map_surface.h"
+#include "ui/map_wheel.h"
 #include "ui/province_panel.h"
 #include "ui/qt_port.h"
 #include "ui/twips.h"
@@ -122,6 +123,7 @@ MainWindow::MainWindow(Game& g, QtPort& port, EngineGate& gate, QWidget* parent)
   // 13500 x 10000 twips; the window keeps this size, the map scrolls inside it.
   setFixedSize(tw(13500), tw(10000));
   buildScrollBars(client);
+  new MapWheel(client, horizontalBar_, hRange_.maximum < 0, verticalBar_, vRange_.maximum < 0);
   nameMainWindowParts(this);
 }
 

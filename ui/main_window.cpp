@@ -586,6 +586,11 @@ void MainWindow::showPanel(Panel panel) {
   next->show();
   next->raise();
   shownPanel_ = next;
+  // The keyboard's place on the order panel is its first button, not wherever the focus fell
+  // when the panel before it was hidden (a help panel's 閉じる).
+  if (panel == Panel::Order) {
+    orderPanel_->findChild<QPushButton*>(QStringLiteral("cmdGunji"))->setFocus();
+  }
 }
 
 void MainWindow::setPanelLabel(PanelLabel label, const QString& text) {

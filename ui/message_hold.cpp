@@ -21,23 +21,49 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Wakes the event loop at the deadline: with timers excluded nothing else would, and the hold
-// would last until the next event from the window system.
+// Wakes the event loop at a hold's deadline: with timers excluded nothing else would, and the
+// hold would last until the next event from the window system. One thread for every hold:
+// starting one a line would cost more than the hold itself does.
 class DeadlineWaker {
  public:
-  DeadlineWaker(QAbstractEventDispatcher* dispatcher, Clock::time_point deadline)
-      : thread_([dispatcher, deadline, this](std::stop_token stop) {
-          std::unique_lock lock(mutex_);
-          if (!wake_.wait_until(lock, stop, deadline, [] { return false; }) &&
-              !stop.stop_requested()) {
-            dispatcher->wakeUp();
-          }
-        }) {}
+  void arm(QAbstractEventDispatcher* dispatcher, Clock::time_point deadline) {
+    {
+      std::lock_guard lock(mutex_);
+      dispatcher_ = dispatcher;
+      deadline_ = deadline;
+      armed_ = true;
+    }
+    changed_.notify_one();
+  }
+
+  void disarm() {
+    {
+      std::lock_guard lock(mutex_);
+      armed_ = false;
+    }
+    changed_.notify_one();
+  }
 
  private:
+  void run(std::stop_token stop) {
+    std::unique_lock lock(mutex_);
+    while (changed_.wait(lock, stop, [this] { return armed_; })) {
+      const Clock::time_point due = deadline_;
+      // Disarmed, or armed again for the next hold, before this deadline came.
+      if (changed_.wait_until(lock, stop, due, [this, due] { return !armed_ || deadline_ != due; }))
+        continue;
+      if (stop.stop_requested()) return;
+      armed_ = false;
+      dispatcher_->wakeUp();
+    }
+  }
+
   std::mutex mutex_;
-  std::condition_variable_any wake_;
-  std::jthread thread_;  // last: it uses the two above, and is joined before they go
+  std::condition_variable_any changed_;
+  QAbstractEventDispatcher* dispatcher_ = nullptr;
+  Clock::time_point deadline_;
+  bool armed_ = false;
+  std::jthread thread_{[this](std::stop_token stop) { run(stop); }};  // last: uses the above
 };
 
 // Input posted to the program rather than read from the window system (a test's, a tool's) is
@@ -116,10 +142,12 @@ void showAndHold(QWidget* window, double seconds) {
   constexpr QEventLoop::ProcessEventsFlags kWindowSystemOnly = QEventLoop::ExcludeUserInputEvents |
                                                                QEventLoop::X11ExcludeTimers |
                                                                QEventLoop::WaitForMoreEvents;
+  static DeadlineWaker waker;
   {
     PostedInputKeeper input;
-    DeadlineWaker waker(dispatcher, deadline);
+    waker.arm(dispatcher, deadline);
     while (Clock::now() < deadline) QCoreApplication::processEvents(kWindowSystemOnly);
+    waker.disarm();
   }
   // The input that came during the hold is already read from the window system; without a
   // wake-up the event loop would only look at it when something else arrives.

@@ -22,8 +22,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // Wakes the event loop at a hold's deadline: with timers excluded nothing else would, and the
-// hold would last until the next event from the window system. One thread for every hold:
-// starting one a line would cost more than the hold itself does.
+// hold would last until the next event from the window system. A single thread serves every
+// hold: starting one a line would cost the processor more than the hold itself does.
 class DeadlineWaker {
  public:
   void arm(QAbstractEventDispatcher* dispatcher, Clock::time_point deadline) {

@@ -97,8 +97,8 @@ BattleWindow::BattleWindow(velmora::Game& g, QWidget* parent) : QDialog(parent),
 
   const char* heads[7] = {"威力", "通常", "突撃", "包囲", "射撃", "防御", "消費"};
   for (int k = 0; k < 7; ++k) {
-    QLabel* head = addLabel(client, indexed("Label11", k), QString::fromUtf8(heads[k]),
-                            1800 + 360 * k, 3000, 375, 495);
+    QLabel* head = heads_[k] = addLabel(client, indexed("Label11", k), QString::fromUtf8(heads[k]),
+                                        1800 + 360 * k, 3000, 375, 495);
     head->setWordWrap(true);
     head->setFont(small);
     head->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -184,7 +184,9 @@ void BattleWindow::load() {
   velmora::startBattle(game_);
   for (int n = 1; n <= 5; ++n) {
     for (int k = 0; k < 7; ++k) {
-      grid_[n][k]->setText(QString::number(velmora::tacticTableValue(game_, n, k)));
+      // Read out with its row's tactic and its column's head; a bare number says nothing.
+      setFigure(grid_[n][k], com_[n - 1]->text() + QLatin1Char(' ') + heads_[k]->text(),
+                QString::number(velmora::tacticTableValue(game_, n, k)));
     }
   }
   refresh();

@@ -61,6 +61,7 @@ class BattleWindow : public QDialog {
   std::array<QPushButton*, 5> com_{};
   QPushButton* ok_ = nullptr;                     // cmdComOk
   std::array<std::array<QLabel*, 7>, 6> grid_{};  // lbl1..lbl5, index 1..5
+  std::array<QLabel*, 7> heads_{};                // Label11, the column heads
   std::array<QLabel*, 5> attackerFigures_{};      // lblAt(0..4)
   std::array<QLabel*, 5> defenderFigures_{};      // lblDef(0..4)
   QWidget* attackerBox_ = nullptr;                // picAt

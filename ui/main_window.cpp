@@ -26,6 +26,7 @@
 #include "ui/entry_rules.h"
 #include "ui/main_window_names.h"
 #include "ui/map_surface.h"
+#include "ui/map_wheel.h"
 #include "ui/province_panel.h"
 #include "ui/qt_port.h"
 #include "ui/rules_text.h"
@@ -125,6 +126,7 @@ MainWindow::MainWindow(Game& g, QtPort& port, EngineGate& gate, QWidget* parent)
   // 13500 x 10000 twips; the window keeps this size, the map scrolls inside it.
   setFixedSize(tw(13500), tw(10000));
   buildScrollBars(client);
+  new MapWheel(client, horizontalBar_, hRange_.maximum < 0, verticalBar_, vRange_.maximum < 0);
   nameMainWindowParts(this);
 }
 
@@ -592,6 +594,11 @@ void MainWindow::showPanel(Panel panel) {
   next->show();
   next->raise();
   shownPanel_ = next;
+  // The keyboard's place on the order panel is its first button, not wherever the focus fell
+  // when the panel before it was hidden (a help panel's 閉じる).
+  if (panel == Panel::Order) {
+    orderPanel_->findChild<QPushButton*>(QStringLiteral("cmdGunji"))->setFocus();
+  }
 }
 
 void MainWindow::setPanelLabel(PanelLabel label, const QString& text) {

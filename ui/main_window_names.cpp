@@ -1,5 +1,11 @@
 #include "ui/main_window_names.h"
 
+#include <QStringList>
+
+#include "core/game_state.h"
+#include "ui/main_window.h"
+#include "ui/map_surface.h"
+#include "ui/province_panel.h"
 #include "ui/widgets_util.h"
 
 namespace velmora::ui {
@@ -30,6 +36,19 @@ void nameMainWindowParts(QWidget* form) {
                                {"Picture3", "ヘルプ ボタンについて"},
                                {"picCur", "ヘルプ 数値入力"},
                            });
+}
+
+void describeMap(MainWindow* form) {
+  QStringList lines;
+  for (int p = 1; p <= kProvinceCount; ++p) {
+    const ProvincePanel* panel = form->provincePanel(p);
+    if (panel->lblKuni->text().isEmpty()) continue;  // not drawn yet
+    lines << QStringList{panel->lblNum->text(), panel->lblKuni->text(), panel->lblRyoshu->text()}
+                 .join(QLatin1Char(' '));
+  }
+  const QString description = lines.join(QLatin1Char('\n'));
+  QWidget* map = form->mapSurface();
+  if (map->accessibleDescription() != description) map->setAccessibleDescription(description);
 }
 
 }  // namespace velmora::ui

@@ -11,6 +11,7 @@
 #include "ui/history_window.h"
 #include "ui/home_page.h"
 #include "ui/main_window.h"
+#include "ui/main_window_names.h"
 #include "ui/map_surface.h"
 #include "ui/message_hold.h"
 #include "ui/province_panel.h"
@@ -108,6 +109,7 @@ void QtPort::setCaption(const std::string& caption) {
 void QtPort::redrawProvince(const Province& province, bool highlighted) {
   if (!form_) return;
   form_->provincePanel(province.number)->redraw(province, highlighted);
+  describeMap(form_);
   if (!game_) return;
   // The region takes its holder's colour with the panel's redraw.
   const GameState& s = game_->state;

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QTimer>
 
 #include "core/game.h"
 #include "game/autosave.h"
@@ -10,6 +9,7 @@
 #include "ui/autosave_window.h"
 #include "ui/engine_gate.h"
 #include "ui/main_window.h"
+#include "ui/message_hold.h"
 #include "ui/qt_port.h"
 
 namespace velmora::ui {
@@ -36,7 +36,7 @@ void SessionMenu::newGame() {
   // The settings dialog opens after the question's handler: its F1 runs the quit confirmation,
   // which must not wait behind a handler that waits for the dialog.
   gate_.runPlayer([this] {
-    if (askNewGame(g_)) QTimer::singleShot(0, this, &SessionMenu::chooseNewGameSettings);
+    if (askNewGame(g_)) callLater(this, [this] { chooseNewGameSettings(); });
   });
 }
 

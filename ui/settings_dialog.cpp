@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 #include "core/game.h"
 #include "core/quiet_port.h"
@@ -16,6 +15,7 @@
 #include "core/scenario.h"
 #include "core/settings.h"
 #include "ui/app_setup.h"
+#include "ui/message_hold.h"
 #include "ui/qt_port.h"
 #include "ui/rules_text.h"
 #include "ui/twips.h"
@@ -142,7 +142,7 @@ void SettingsDialog::showChoice(const SettingsChoice& choice) {
 bool SettingsDialog::eventFilter(QObject* obj, QEvent* e) {
   // The house box selects all its text whenever it gains the focus, so that typing replaces it.
   if (obj == houseBox_ && e->type() == QEvent::FocusIn) {
-    QTimer::singleShot(0, houseBox_, [box = houseBox_] { box->selectAll(); });
+    callLater(houseBox_, [box = houseBox_] { box->selectAll(); });
   }
   return QDialog::eventFilter(obj, e);
 }

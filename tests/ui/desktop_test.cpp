@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPalette>
+#include <QSet>
 #include <cmath>
 
 #include "core/game.h"
@@ -14,6 +15,7 @@
 #include "ui/app_setup.h"
 #include "ui/battle_window.h"
 #include "ui/event_window.h"
+#include "ui/map_surface.h"
 #include "ui/nation_window.h"
 #include "ui/province_panel.h"
 #include "ui_fixture.h"
@@ -245,6 +247,48 @@ TEST_F(UiTest, ScreenReadersFindANameForEveryControlAndPanel) {
   EXPECT_EQ(spokenName(food), u8("食料 ") + food->text());
   EXPECT_EQ(spokenName(named<QLineEdit>(app->settingsDialog(), "Text1")),
             u8("6.プレイヤーキャラクターは？"));
+}
+
+// The battle window's tactic table is read number by number with its tactic and its column
+// head; the map with every province and its lord, also after a conquest.
+TEST_F(UiTest, ScreenReadersReadTheTacticTableAndWhoHoldsTheMap) {
+  startGame();
+  BattleState& battle = game().battle;
+  battle = {};
+  battle.attacker = 1;
+  battle.target = 5;
+  battle.fieldTroops = 40;
+  battle.attackerCommitted = 40;
+  battle.defenderStartTroops = game().state.provinces[5].troops;
+  battle.defenderTactic = 5;
+  BattleWindow window(game());
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  auto cell = [&window](int row, int column) {
+    return spokenName(
+        named<QLabel>(&window, indexed(qPrintable(QStringLiteral("lbl%1").arg(row)), column)));
+  };
+  // 突撃 kills 30 %, 射撃 gains 10 against 突撃, 包囲 costs 50 %.
+  EXPECT_EQ(cell(2, 0), u8("2.突撃 威力 30"));
+  EXPECT_EQ(cell(4, 2), u8("4.射撃 突撃 10"));
+  EXPECT_EQ(cell(3, 6), u8("3.包囲 消費 50"));
+  QSet<QString> names;
+  for (int row = 1; row <= 5; ++row) {
+    for (int column = 0; column < 7; ++column) names.insert(cell(row, column));
+  }
+  EXPECT_EQ(names.size(), 35);
+  window.closeFromGame();
+
+  auto holders = [this] {
+    QAccessibleInterface* map = QAccessible::queryAccessibleInterface(form()->mapSurface());
+    return map ? map->text(QAccessible::Description).split(QLatin1Char('\n')) : QStringList();
+  };
+  ASSERT_EQ(holders().size(), 10);
+  EXPECT_EQ(holders()[0], u8("1 尾張 織田"));
+  EXPECT_EQ(holders()[4], u8("5 美濃 斉藤"));
+  game().state.provinces[5].lord = "織田";
+  checkProvince(game(), 5);
+  EXPECT_EQ(holders()[4], u8("5 美濃 織田"));
 }
 
 }  // namespace

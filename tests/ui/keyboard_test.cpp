@@ -241,6 +241,21 @@ TEST_F(KeyboardTest, TheFallOfThePlayersHouseIsToldAfterTheBattleWindow) {
   EXPECT_FALSE(battleWindowShown->back());
 }
 
+// The keyboard's place when the order panel opens, and again when 5.戻る brings it back, is
+// its first button: neither a help panel's 閉じる nor a control of a panel now hidden.
+TEST_F(KeyboardTest, TheOrderPanelOpensWithTheFocusOnItsFirstButton) {
+  startKeyboardGame();
+  nextPositionPlays(1);
+  enter();
+  ASSERT_EQ(shownPanel(), u8("pic2"));
+  EXPECT_EQ(QApplication::focusWidget(), control("cmdGunji"));
+  keypad(1);
+  control("cmdIdo")->setFocus();
+  keypad(5);
+  ASSERT_EQ(shownPanel(), u8("pic2"));
+  EXPECT_EQ(QApplication::focusWidget(), control("cmdGunji"));
+}
+
 TEST_F(KeyboardTest, TargetAndAmountCursors) {
   startKeyboardGame();
   game().state.provinces[1].troops = 20;

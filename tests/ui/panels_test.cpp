@@ -1,12 +1,17 @@
+#include <QtTest/qtestspontaneevent.h>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QWheelEvent>
+#include <optional>
 
 #include "core/game.h"
+#include "core/panels.h"
 #include "ui/home_page.h"
+#include "ui/map_surface.h"
 #include "ui/province_panel.h"
 #include "ui/scroll_math.h"
 #include "ui/widgets_util.h"
@@ -261,6 +266,54 @@ TEST_F(UiTest, ScrollingToAProvince) {
   // The bar moves the map.
   control<QScrollBar>("VScroll1")->setValue(1500);
   EXPECT_EQ(form()->mapTopTwips(), -1500);
+}
+
+// A wheel turn at a point of a widget (its middle by default), delivered as the platform's is
+// (QTest's way with mouse events): a widget that does not want it passes it on to its parent.
+void turnWheel(QWidget* w, QPoint angle, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+               std::optional<QPoint> point = std::nullopt) {
+  const QPointF at = point ? QPointF(*point) : QRectF(w->rect()).center();
+  QWheelEvent e(at, w->mapToGlobal(at), QPoint(), angle, Qt::NoButton, modifiers, Qt::NoScrollPhase,
+                false);
+  QSpontaneKeyEvent::setSpontaneous(&e);
+  qApp->notify(w, &e);
+}
+
+// A list keeps its wheel; over a text box of a panel a notch moves VScroll1 by three small
+// changes; over the map a touchpad's quarter notches add up to one, and Shift moves HScroll1
+// within its range.
+TEST_F(UiTest, TheWheelMovesTheMapThroughItsScrollBars) {
+  startGame();
+  QScrollBar* vertical = control<QScrollBar>("VScroll1");
+  QScrollBar* horizontal = control<QScrollBar>("HScroll1");
+  const int notch = 3 * vertical->singleStep();
+  velmora::showPanel(game(), Panel::Target);
+  form()->setTargetList({u8("美濃"), u8("三河")});
+  QListWidget* list = control<QListWidget>("lstPic6");
+  turnWheel(list->viewport(), {0, -120});
+  EXPECT_EQ(vertical->value(), 0) << "the list has nothing to scroll, and the map stays";
+  EXPECT_EQ(form()->mapTopTwips(), 120);
+
+  turnWheel(control<QLineEdit>(indexed("txtPic6", 0)), {0, -120});
+  EXPECT_EQ(vertical->value(), notch);
+  EXPECT_EQ(form()->mapTopTwips(), -notch);
+
+  QWidget* map = form()->mapSurface();
+  const QPoint inView = map->mapFrom(form(), form()->rect().center());
+  for (int i = 0; i < 4; ++i) turnWheel(map, {0, 30}, Qt::NoModifier, inView);
+  EXPECT_EQ(vertical->value(), 0);
+  EXPECT_EQ(form()->mapTopTwips(), 0);
+
+  // The window is wider than the map: HScroll1 runs from 0 to a maximum above 0, and the map
+  // stands at its left end already.
+  ASSERT_GT(form()->horizontalRange().maximum, 0);
+  turnWheel(map, {0, -120}, Qt::ShiftModifier, inView);
+  EXPECT_EQ(horizontal->value(), 0);
+  EXPECT_EQ(form()->mapLeftTwips(), 120);
+  turnWheel(map, {0, 120}, Qt::ShiftModifier, inView);
+  EXPECT_EQ(horizontal->value(), horizontal->maximum());
+  EXPECT_EQ(form()->mapLeftTwips(), form()->horizontalRange().maximum);
+  EXPECT_EQ(vertical->value(), 0);
 }
 
 TEST(ScrollMath, HoldsTheValueInsideTheRange) {

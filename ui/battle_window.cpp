@@ -172,9 +172,13 @@ void BattleWindow::setScrollToProvince(std::function<void(int)> scrollToProvince
   scrollToProvince_ = std::move(scrollToProvince);
 }
 
-void BattleWindow::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!loaded_) {
+void BattleWindow::setVisible(bool visible) {
+  QDialog::setVisible(visible);
+  // Not from its show event: the opening lines of a computer's attack hold there, and a hold
+  // lets the window system's events in, which must not come while Qt is still showing the
+  // window (under load the window was left a sliver of its size). Now they hold with it on
+  // the screen.
+  if (visible && !loaded_) {
     loaded_ = true;
     load();
   }

@@ -40,8 +40,10 @@ class BattleWindow : public QDialog {
   // The close box and Escape are refused.
   void reject() override;
 
+  // The first showing loads the window (starts the battle) once it has been shown.
+  void setVisible(bool visible) override;
+
  protected:
-  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 

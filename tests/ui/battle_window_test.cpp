@@ -40,6 +40,9 @@ class BattlePort : public velmora::QuietPort {
   void closeBattleWindow() override {
     if (window) window->closeFromGame();
   }
+  void showLine2(const std::string&, double) override {
+    if (window) linesHeldWithTheWindowShown.push_back(window->windowHandle()->isVisible());
+  }
 
   std::vector<std::string> boxTexts() const {
     std::vector<std::string> texts;
@@ -50,6 +53,7 @@ class BattlePort : public velmora::QuietPort {
   BattleWindow* window = nullptr;
   std::vector<velmora::MessageBoxRequest> boxes;
   std::deque<velmora::BoxResult> answers;
+  std::vector<bool> linesHeldWithTheWindowShown;
 };
 
 class BattleWindowTest : public ::testing::Test {
@@ -192,6 +196,14 @@ TEST_F(BattleWindowTest, ComputerAttackDefendedWithNumLockOff) {
     QTest::mouseClick(button("cmdComOk"), Qt::LeftButton);
   EXPECT_FALSE(window->isVisible());
   EXPECT_TRUE(game.battle.battleOver);
+}
+
+// A computer's attack opens with two lines, held once the window is shown: a hold lets the
+// window system in, which must not happen while Qt is still showing the window.
+TEST_F(BattleWindowTest, TheOpeningLinesHoldWithTheWindowShown) {
+  declareComputerAttack();
+  open();
+  EXPECT_EQ(port.linesHeldWithTheWindowShown, (std::vector<bool>{true, true}));
 }
 
 // A defender who cannot pay for 突撃 is refused; the window stays as it was.

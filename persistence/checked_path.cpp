@@ -272,9 +272,7 @@ class Walk {
                    "。リンク先を置き換えないため、セーブしません");
   }
 
-  SaveFileError missingFile() const {
-    return problem("セーブファイル " + file_.string() + " がありません");
-  }
+  SaveFileError missingFile() const { return missingSaveFile(file_); }
 
   SaveFileError cannotOpen(int err) const {
     if (use_ == PathUse::Save && err != ELOOP)
@@ -295,6 +293,10 @@ class Walk {
 };
 
 }  // namespace
+
+SaveFileError missingSaveFile(const std::filesystem::path& file) {
+  return problem("セーブファイル " + file.string() + " がありません");
+}
 
 std::optional<std::string> othersMayWrite(int fd, const struct stat& folder) {
   if ((folder.st_mode & (S_IWGRP | S_IWOTH)) == 0) return std::nullopt;

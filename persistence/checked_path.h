@@ -63,6 +63,9 @@ SaveOutcome<CheckedFolder> openFolder(const std::filesystem::path& dir, PathUse 
 // when the folder cannot be read.
 std::vector<std::pair<std::string, struct stat>> folderEntries(int fd);
 
+// "セーブファイル X がありません": what a load of a file that is not there says.
+SaveFileError missingSaveFile(const std::filesystem::path& file);
+
 // Why others than the effective user could change what the folder `fd` holds, or nothing:
 // write permission for others, or for a group other than the user's own private one. A file
 // system that cannot hold links (FAT) is no risk.

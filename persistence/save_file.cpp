@@ -272,8 +272,7 @@ SaveOutcome<std::string> readSaveBytes(const std::filesystem::path& file) {
                              O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW));
   if (fd.get() < 0) {
     if (errno == ENOENT) {
-      return {std::nullopt,
-              SaveFileError{0, "", "セーブファイル " + file.string() + " がありません"}};
+      return {std::nullopt, missingSaveFile(file)};
     }
     return {std::nullopt, ioError(file.string() + " を開けません", errno)};
   }

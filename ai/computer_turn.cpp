@@ -1,5 +1,6 @@
 #include "ai/computer_turn.h"
 
+#include "combat/attack.h"
 #include "combat/battle.h"
 #include "combat/tactics.h"
 #include "commands/development.h"
@@ -10,6 +11,7 @@
 #include "core/map.h"
 #include "core/messages.h"
 #include "core/numeric.h"
+#include "core/order_input.h"
 #include "core/random.h"
 
 namespace velmora {
@@ -61,15 +63,15 @@ std::int32_t surplusFor(std::int32_t from, std::int32_t to) {
 bool domesticOrder(Game& g, int p) {
   const std::int32_t r2 = draw99(g.rng);
   if (r2 <= 15) return tradeFood(g, p);
-  if (r2 <= 50) return BuildTown(g, p);
-  return RaisePower(g, p);
+  if (r2 <= 50) return BuildTown(g, p, kNothingTyped);
+  return RaisePower(g, p, kNothingTyped);
 }
 
 bool militaryOrder(Game& g, int p) {
   const std::int32_t r2 = draw99(g.rng);
-  if (r2 <= 25) return BuildCastle(g, p);
-  if (r2 <= 50) return RaiseArms(g, p);
-  return RaiseTroops(g, p);
+  if (r2 <= 25) return BuildCastle(g, p, kNothingTyped);
+  if (r2 <= 50) return RaiseArms(g, p, kNothingTyped);
+  return RaiseTroops(g, p, kNothingTyped);
 }
 
 // The order of the turn, carried out; false when every attempt was refused.
@@ -133,7 +135,7 @@ bool seizeAttackChance(Game& g, int p) {
 
 bool buildTroopsWhenRich(Game& g, int p) {
   const Province& pr = g.state.provinces[p];
-  if (pr.gold > 2 * pr.troops) return RaiseTroops(g, p);
+  if (pr.gold > 2 * pr.troops) return RaiseTroops(g, p, kNothingTyped);
   return false;
 }
 
@@ -221,14 +223,9 @@ bool attackNeighbour(Game& g, int p) {
   const int t = pickEvenly(g, enemies);
   if (t == 0) return false;
 
+  commitAttack(g, p, t, own.troops - 5);  // 5 stay at home
   BattleState& b = g.battle;
-  b.attacker = p;
-  b.fieldTroops = own.troops - 5;
-  b.target = t;
-  own.troops -= b.fieldTroops;  // 5 stay at home
   clampNonNegative(own.troops);
-  b.attackerCommitted = b.fieldTroops;
-  b.defenderStartTroops = s.provinces[t].troops;
   clampNonNegative(own.food);
   clampNonNegative(own.gold);
   b.attackerTactic = chooseComputerTactic(g, p, t);

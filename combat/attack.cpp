@@ -6,6 +6,7 @@
 #include "core/map.h"
 #include "core/messages.h"
 #include "core/numeric.h"
+#include "core/order_input.h"
 
 namespace velmora {
 
@@ -36,13 +37,13 @@ bool prepareAttack(Game& g, int a) {
   return true;
 }
 
-bool declareAttack(Game& g, int a) {
+bool declareAttack(Game& g, int a, const OrderInput& in) {
   GameState& s = g.state;
-  const int target = provinceNamed(s, g.ui.selectedTargetText());
+  const int target = provinceNamed(s, in.target);
   if (target == 0) return false;
-  const auto troops = parseAmountFloor(g.ui.targetAmountText(0));
-  const auto food = parseAmountFloor(g.ui.targetAmountText(1));
-  const auto gold = parseAmountFloor(g.ui.targetAmountText(2));
+  const auto troops = parseAmountFloor(in.targetAmounts[0]);
+  const auto food = parseAmountFloor(in.targetAmounts[1]);
+  const auto gold = parseAmountFloor(in.targetAmounts[2]);
   if (!troops || !food || !gold) {
     showBox(g, "整数を入力してください");
     return false;
@@ -70,17 +71,22 @@ bool declareAttack(Game& g, int a) {
   if (!askOkCancel(g, t.name + "へ攻める")) return false;
 
   if (t.troops < 1) t.troops = 1;
+  commitAttack(g, a, target, sent);
   BattleState& b = g.battle;
-  b.attacker = a;
-  b.fieldTroops = sent;
-  b.target = target;
-  b.attackerCommitted = sent;
-  b.defenderStartTroops = t.troops;
   b.attackerTactic = 0;  // the player picks it in the battle window
-  own.troops -= sent;
   b.defenderTactic = chooseComputerTactic(g, target, a);
   g.ui.openBattleWindow();
   return true;
+}
+
+void commitAttack(Game& g, int a, int t, std::int32_t sent) {
+  BattleState& b = g.battle;
+  b.attacker = a;
+  b.fieldTroops = sent;
+  b.target = t;
+  b.attackerCommitted = sent;
+  b.defenderStartTroops = g.state.provinces[t].troops;
+  g.state.provinces[a].troops -= sent;
 }
 
 }  // namespace velmora

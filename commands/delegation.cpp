@@ -5,6 +5,7 @@
 
 #include "core/map.h"
 #include "core/messages.h"
+#include "core/order_input.h"
 #include "core/panels.h"
 
 namespace velmora {
@@ -36,10 +37,10 @@ void openDelegation(Game& g) { openPanel(g, kDelegateMode, false); }
 
 void openRecall(Game& g) { openPanel(g, kRecallMode, true); }
 
-void confirmDelegation(Game& g) {
+void confirmDelegation(Game& g, const DelegationChoice& choice) {
   if (g.delegationLabel.empty()) return;  // the panel was never opened
-  const int line = g.ui.selectedDelegation();
-  const int count = g.ui.delegationCount();
+  const int line = choice.line;
+  const int count = choice.lineCount;
   const bool delegating = g.delegationLabel == kDelegateMode;
   // The player always keeps at least one province to command.
   if (delegating && count == 1) {
@@ -47,7 +48,7 @@ void confirmDelegation(Game& g) {
     return;
   }
   if (line < 0 || line >= count) return;
-  const int p = provinceNamed(g.state, g.ui.delegationLine(line));
+  const int p = provinceNamed(g.state, choice.lineText);
   if (p == 0) return;
   g.state.delegated[p] = delegating;
   showBox(g, g.state.provinces[p].name + (delegating ? "を委任しました" : "を委任解除しました"));

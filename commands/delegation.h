@@ -3,6 +3,7 @@
 namespace velmora {
 
 struct Game;
+struct DelegationChoice;
 
 // 委任(&I): opens the delegation panel listing the player's provinces not yet delegated.
 void openDelegation(Game& g);
@@ -10,7 +11,7 @@ void openDelegation(Game& g);
 // 委任解除(&K): opens the panel listing the delegated provinces.
 void openRecall(Game& g);
 
-// OK on the delegation panel: delegate or recall the selected province.
-void confirmDelegation(Game& g);
+// OK on the delegation panel: delegate or recall the province of the chosen line.
+void confirmDelegation(Game& g, const DelegationChoice& choice);
 
 }  // namespace velmora

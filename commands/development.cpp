@@ -4,6 +4,7 @@
 
 #include "core/messages.h"
 #include "core/numeric.h"
+#include "core/order_input.h"
 
 namespace velmora {
 
@@ -35,11 +36,11 @@ const char* reportFor(std::int32_t Province::*field) {
   return "で開墾されました";
 }
 
-bool developAndRaiseMorale(Game& g, int p, std::int32_t Province::*field, bool halve,
-                           bool raisesMorale) {
+bool developAndRaiseMorale(Game& g, int p, const OrderInput& in, std::int32_t Province::*field,
+                           bool halve, bool raisesMorale) {
   Province& pr = g.state.provinces[p];
   if (!checkInvestment(g, p, pr.gold, pr.*field, kLimit)) return false;
-  if (!invest(g, p, field, kLimit, halve)) return false;
+  if (!invest(g, p, in, field, kLimit, halve)) return false;
   // Morale has no limit of its own here; the province check reports it when it passes 999.
   if (raisesMorale) pr.morale = capAtBound(std::int64_t{pr.morale} + 1);
   return true;
@@ -47,14 +48,16 @@ bool developAndRaiseMorale(Game& g, int p, std::int32_t Province::*field, bool h
 
 }  // namespace
 
-bool RaisePower(Game& g, int p) {
-  return developAndRaiseMorale(g, p, &Province::power, false, true);
+bool RaisePower(Game& g, int p, const OrderInput& in) {
+  return developAndRaiseMorale(g, p, in, &Province::power, false, true);
 }
 
-bool BuildTown(Game& g, int p) { return developAndRaiseMorale(g, p, &Province::town, false, true); }
+bool BuildTown(Game& g, int p, const OrderInput& in) {
+  return developAndRaiseMorale(g, p, in, &Province::town, false, true);
+}
 
-bool BuildCastle(Game& g, int p) {
-  return developAndRaiseMorale(g, p, &Province::castle, true, false);
+bool BuildCastle(Game& g, int p, const OrderInput& in) {
+  return developAndRaiseMorale(g, p, in, &Province::castle, true, false);
 }
 
 bool checkInvestment(Game& g, int p, std::int32_t gold, std::int32_t field, std::int32_t limit) {
@@ -91,19 +94,20 @@ std::int32_t limitSpend(Game& g, std::int32_t field, std::int32_t amount, std::i
   return spend;
 }
 
-std::optional<std::int32_t> typedAmount(Game& g) {
-  auto amount = parseAmountHalfEven(g.ui.amountText());
+std::optional<std::int32_t> typedAmount(Game& g, const OrderInput& in) {
+  auto amount = parseAmountHalfEven(in.amount);
   if (!amount) showBox(g, "整数を入力してください");
   return amount;
 }
 
-bool invest(Game& g, int p, std::int32_t Province::*field, std::int32_t limit, bool halve) {
+bool invest(Game& g, int p, const OrderInput& in, std::int32_t Province::*field, std::int32_t limit,
+            bool halve) {
   Province& pr = g.state.provinces[p];
   std::int32_t amount = 0;
   if (isComputerPlayed(g.state, p)) {
     amount = computerAmount(pr.gold);
   } else {
-    auto typed = typedAmount(g);
+    auto typed = typedAmount(g, in);
     if (!typed) return false;
     amount = *typed;
     if (amount > kGreatestInvestment) {

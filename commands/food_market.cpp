@@ -9,10 +9,10 @@
 
 namespace velmora {
 
-bool SellFood(Game& g, int p) {
+bool SellFood(Game& g, int p, const OrderInput& in) {
   Province& pr = g.state.provinces[p];
   const double price = g.state.foodPrice;
-  auto typed = typedAmount(g);
+  auto typed = typedAmount(g, in);
   if (!typed) return false;
   const std::int32_t amount = *typed;
   // A negative sale would buy food through the back door and could leave gold below 0.
@@ -42,10 +42,10 @@ bool SellFood(Game& g, int p) {
   return true;
 }
 
-bool BuyFood(Game& g, int p) {
+bool BuyFood(Game& g, int p, const OrderInput& in) {
   Province& pr = g.state.provinces[p];
   const double price = g.state.foodPrice;
-  auto typed = typedAmount(g);
+  auto typed = typedAmount(g, in);
   if (!typed) return false;
   const std::int32_t amount = *typed;
 

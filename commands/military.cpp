@@ -28,7 +28,7 @@ std::int32_t refundAboveLimit(Game& g, int p, std::int64_t value, double price) 
 
 }  // namespace
 
-bool RaiseArms(Game& g, int p) {
+bool RaiseArms(Game& g, int p, const OrderInput& in) {
   Province& pr = g.state.provinces[p];
   const double price = g.state.armsPrice;
   if (!checkInvestment(g, p, pr.gold, pr.arms, kLimit)) return false;
@@ -42,7 +42,7 @@ bool RaiseArms(Game& g, int p) {
       spend = chargeOf(floorInt(pr.gold / 2.0 / price) * price);
     }
   } else {
-    auto amount = typedAmount(g);
+    auto amount = typedAmount(g, in);
     if (!amount || !checkPayment(g, p, *amount, price)) return false;
     spend = *amount;
   }
@@ -55,7 +55,7 @@ bool RaiseArms(Game& g, int p) {
   return true;
 }
 
-bool RaiseTroops(Game& g, int p) {
+bool RaiseTroops(Game& g, int p, const OrderInput& in) {
   Province& pr = g.state.provinces[p];
   const double price = g.state.troopsPrice;
   if (pr.troops >= kLimit) {
@@ -71,7 +71,7 @@ bool RaiseTroops(Game& g, int p) {
   if (isComputerPlayed(g.state, p)) {
     recruits = floorInt64(pr.gold / 2.0 / price);
   } else {
-    auto amount = typedAmount(g);
+    auto amount = typedAmount(g, in);
     if (!amount || !checkPayment(g, p, *amount, price)) return false;
     recruits = floorInt64(*amount / price);
   }

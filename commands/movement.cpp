@@ -10,6 +10,7 @@
 #include "core/map.h"
 #include "core/messages.h"
 #include "core/numeric.h"
+#include "core/order_input.h"
 #include "core/province_check.h"
 
 namespace velmora {
@@ -78,9 +79,9 @@ bool prepareMove(Game& g, int p) {
   return true;
 }
 
-bool Move(Game& g, int p) {
+bool Move(Game& g, int p, const OrderInput& in) {
   GameState& s = g.state;
-  const int d = provinceNamed(s, g.ui.selectedTargetText());
+  const int d = provinceNamed(s, in.target);
   if (d == 0) {
     showBox(g, "移動先は?");
     return false;
@@ -88,7 +89,7 @@ bool Move(Game& g, int p) {
 
   std::int32_t asked[3];
   for (int box = 0; box < 3; ++box) {
-    auto amount = parseAmountFloor(g.ui.targetAmountText(box));
+    auto amount = parseAmountFloor(in.targetAmounts[box]);
     if (!amount) {
       showBox(g, "整数を入力してください");
       return false;

@@ -5,6 +5,7 @@
 namespace velmora {
 
 struct Game;
+struct OrderInput;
 struct Province;
 
 // The part of amount that fits under the limit.
@@ -22,7 +23,8 @@ void mixArms(Province& from, Province& to, std::int32_t movedTroops, ArmsFloor f
 // Fills the target panel for a move from p; false (after its box) when there is nowhere to go.
 bool prepareMove(Game& g, int p);
 
-// Carries out the move typed into the target panel; false when refused.
-bool Move(Game& g, int p);
+// Carries out the move the player gave on the target panel (in.target, in.targetAmounts);
+// false when refused.
+bool Move(Game& g, int p, const OrderInput& in);
 
 }  // namespace velmora

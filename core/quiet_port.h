@@ -24,17 +24,11 @@ class QuietPort : public UiPort {
   void showPanel(Panel) override {}
   void setPanelLabel(PanelLabel, const std::string&) override {}
   void setAmountText(const std::string&) override {}
-  std::string amountText() override { return {}; }
   void setTargetList(const std::vector<std::string>&) override {}
   void selectTarget(int) override {}
-  std::string selectedTargetText() override { return {}; }
   void setTargetAmountText(int, const std::string&) override {}
-  std::string targetAmountText(int) override { return {}; }
   void setDelegationList(const std::vector<std::string>&) override {}
   void selectDelegation(int) override {}
-  int selectedDelegation() override { return -1; }
-  std::string delegationLine(int) override { return {}; }
-  int delegationCount() override { return 0; }
   void removeDelegationLine(int) override {}
   void openBattleWindow() override {}
   void refreshBattle() override {}

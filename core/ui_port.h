@@ -63,19 +63,13 @@ class UiPort {
   virtual void setPanelLabel(PanelLabel label, const std::string& text) = 0;
   // txtPic5: the text is set, focused and wholly selected.
   virtual void setAmountText(const std::string& text) = 0;
-  virtual std::string amountText() = 0;
   // lstPic6 and txtPic6(0..2).
   virtual void setTargetList(const std::vector<std::string>& names) = 0;
   virtual void selectTarget(int index) = 0;
-  virtual std::string selectedTargetText() = 0;  // empty when nothing is selected
   virtual void setTargetAmountText(int box, const std::string& text) = 0;
-  virtual std::string targetAmountText(int box) = 0;
   // lstPic7.
   virtual void setDelegationList(const std::vector<std::string>& names) = 0;
   virtual void selectDelegation(int index) = 0;  // -1 selects nothing
-  virtual int selectedDelegation() = 0;          // -1 when nothing is selected
-  virtual std::string delegationLine(int index) = 0;
-  virtual int delegationCount() = 0;
   virtual void removeDelegationLine(int index) = 0;
 
   // Battle window: opened modally, its loading starts the battle and the settlement closes

@@ -8,6 +8,7 @@
 #include "core/details.h"
 #include "core/messages.h"
 #include "core/numeric.h"
+#include "core/order_input.h"
 #include "core/panels.h"
 
 namespace velmora {
@@ -86,26 +87,26 @@ void selectNothing(Game& g) {
   completeOrder(g);
 }
 
-bool carryOut(Game& g, CommandKind kind, int p) {
+bool carryOut(Game& g, CommandKind kind, int p, const OrderInput& in) {
   switch (kind) {
     case CommandKind::Move:
-      return Move(g, p);
+      return Move(g, p, in);
     case CommandKind::Attack:
-      return declareAttack(g, p);
+      return declareAttack(g, p, in);
     case CommandKind::RaiseTroops:
-      return RaiseTroops(g, p);
+      return RaiseTroops(g, p, in);
     case CommandKind::RaiseArms:
-      return RaiseArms(g, p);
+      return RaiseArms(g, p, in);
     case CommandKind::RaisePower:
-      return RaisePower(g, p);
+      return RaisePower(g, p, in);
     case CommandKind::BuildTown:
-      return BuildTown(g, p);
+      return BuildTown(g, p, in);
     case CommandKind::BuildCastle:
-      return BuildCastle(g, p);
+      return BuildCastle(g, p, in);
     case CommandKind::SellFood:
-      return SellFood(g, p);
+      return SellFood(g, p, in);
     case CommandKind::BuyFood:
-      return BuyFood(g, p);
+      return BuyFood(g, p, in);
     case CommandKind::DoNothing:
     case CommandKind::None:
       break;
@@ -131,10 +132,11 @@ void selectOrder(Game& g, CommandKind kind) {
   }
 }
 
-void confirmOrder(Game& g) {
+void confirmOrder(Game& g, const OrderInput& in) {
+  if (in.order != g.state.selectedCommand || in.province != g.state.currentProvince) return;
   const bool completedBefore = g.state.orderCompleted;
   const ProvinceChanges changes(g);
-  if (carryOut(g, g.state.selectedCommand, g.state.currentProvince)) {
+  if (carryOut(g, in.order, in.province, in)) {
     changes.report(g, g.state.currentProvince);
     // An attack's settlement completes the order itself; a second completion would check the
     // province, and show its limit boxes, once more.

@@ -134,6 +134,16 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::player(std::function<void()> handler) { gate_.runPlayer(std::move(handler)); }
 
+// The controls are read when the press is handled, not when it was made: a press that waits
+// behind a running handler sees the panel as that handler left it, as a click would.
+void MainWindow::confirmPendingOrder() {
+  player([this] { confirmOrder(g_, orderInput()); });
+}
+
+void MainWindow::confirmDelegationChoice() {
+  player([this] { confirmDelegation(g_, delegationChoice()); });
+}
+
 void MainWindow::noteKeyOnMessagePanel() { keySinceLockTick_ = true; }
 
 void MainWindow::lockTimerFired() {
@@ -257,7 +267,7 @@ void MainWindow::buildCommandPanels(QWidget* surface) {
           Panel::Order);
 
   auto confirm = [this](QPushButton* button) {
-    connect(button, &QPushButton::clicked, this, [this] { player([this] { confirmOrder(g_); }); });
+    connect(button, &QPushButton::clicked, this, &MainWindow::confirmPendingOrder);
   };
 
   amountPanel_ = addPanel(surface, "pic5", 0, 0, 3135, 2295);
@@ -290,7 +300,7 @@ void MainWindow::buildCommandPanels(QWidget* surface) {
   delegationHeading_ = panelText(delegationPanel_, "lblPic7", "", 120, 240, 1335, 255);
   delegationList_ = listBox(delegationPanel_, "lstPic7", 120, 600, 1335, 1320);
   QPushButton* ok7 = orderButton(delegationPanel_, "cmdOkPic7", "OK", 1680, 360, 1215, 375);
-  connect(ok7, &QPushButton::clicked, this, [this] { player([this] { confirmDelegation(g_); }); });
+  connect(ok7, &QPushButton::clicked, this, &MainWindow::confirmDelegationChoice);
   toPanel(orderButton(delegationPanel_, "cmdCancelPic7", "Cancel", 1680, 960, 1215, 375),
           Panel::Order);
   QLabel* note = panelText(delegationPanel_, "lblPic7Note", "設定したらCancelでもどります", 1680,
@@ -679,6 +689,24 @@ void MainWindow::removeDelegationLine(int index) {
   // The list would pass the selection on to the next line, and a second OK would then hand
   // over (or take back) a province the player never chose: no line stays selected.
   selectRow(delegationList_, -1);
+}
+
+OrderInput MainWindow::orderInput() const {
+  OrderInput in;
+  in.order = g_.state.selectedCommand;
+  in.province = g_.state.currentProvince;
+  in.amount = amountText().toStdString();
+  in.target = selectedTargetText().toStdString();
+  for (int box = 0; box < 3; ++box) in.targetAmounts[box] = targetAmountText(box).toStdString();
+  return in;
+}
+
+DelegationChoice MainWindow::delegationChoice() const {
+  DelegationChoice choice;
+  choice.line = selectedDelegation();
+  choice.lineText = delegationLine(choice.line).toStdString();
+  choice.lineCount = delegationCount();
+  return choice;
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+#include "core/order_input.h"
 #include "core/ui_port.h"
 #include "ui/scroll_math.h"
 
@@ -98,6 +99,11 @@ class MainWindow : public QMainWindow {
   int delegationCount() const;
   void removeDelegationLine(int index);
 
+  // What the player typed and chose on the amount or target panel, for the pending order,
+  // and on the delegation panel: the engine is given these values and reads no control.
+  OrderInput orderInput() const;
+  DelegationChoice delegationChoice() const;
+
   // Picture1, the map with the panels on it.
   MapSurface* mapSurface() const { return surface_; }
 
@@ -119,6 +125,9 @@ class MainWindow : public QMainWindow {
   QPushButton* orderButton(QWidget* panel, const char* name, const char* caption, int left, int top,
                            int width, int height);
   void player(std::function<void()> handler);
+  // The OK buttons of the entry panels and of the delegation panel.
+  void confirmPendingOrder();
+  void confirmDelegationChoice();
   void lockTimerFired();
   void setHorizontal(int value);
   void setVertical(int value);

@@ -162,8 +162,6 @@ void QtPort::setAmountText(const std::string& text) {
   if (form_) form_->setAmountText(qs(text));
 }
 
-std::string QtPort::amountText() { return form_ ? ss(form_->amountText()) : std::string(); }
-
 void QtPort::setTargetList(const std::vector<std::string>& names) {
   if (form_) form_->setTargetList(lines(names));
 }
@@ -172,16 +170,8 @@ void QtPort::selectTarget(int index) {
   if (form_) form_->selectTarget(index);
 }
 
-std::string QtPort::selectedTargetText() {
-  return form_ ? ss(form_->selectedTargetText()) : std::string();
-}
-
 void QtPort::setTargetAmountText(int box, const std::string& text) {
   if (form_) form_->setTargetAmountText(box, qs(text));
-}
-
-std::string QtPort::targetAmountText(int box) {
-  return form_ ? ss(form_->targetAmountText(box)) : std::string();
 }
 
 void QtPort::setDelegationList(const std::vector<std::string>& names) {
@@ -191,14 +181,6 @@ void QtPort::setDelegationList(const std::vector<std::string>& names) {
 void QtPort::selectDelegation(int index) {
   if (form_) form_->selectDelegation(index);
 }
-
-int QtPort::selectedDelegation() { return form_ ? form_->selectedDelegation() : -1; }
-
-std::string QtPort::delegationLine(int index) {
-  return form_ ? ss(form_->delegationLine(index)) : std::string();
-}
-
-int QtPort::delegationCount() { return form_ ? form_->delegationCount() : 0; }
 
 void QtPort::removeDelegationLine(int index) {
   if (form_) form_->removeDelegationLine(index);

@@ -62,17 +62,11 @@ class QtPort : public UiPort {
   void showPanel(Panel panel) override;
   void setPanelLabel(PanelLabel label, const std::string& text) override;
   void setAmountText(const std::string& text) override;
-  std::string amountText() override;
   void setTargetList(const std::vector<std::string>& names) override;
   void selectTarget(int index) override;
-  std::string selectedTargetText() override;
   void setTargetAmountText(int box, const std::string& text) override;
-  std::string targetAmountText(int box) override;
   void setDelegationList(const std::vector<std::string>& names) override;
   void selectDelegation(int index) override;
-  int selectedDelegation() override;
-  std::string delegationLine(int index) override;
-  int delegationCount() override;
   void removeDelegationLine(int index) override;
   void openBattleWindow() override;
   void refreshBattle() override;

@@ -73,7 +73,8 @@ TEST(Attack, DeclarationRefusesBadAmountsAndChangesNothing) {
     ASSERT_TRUE(prepareAttack(f.game, 1));
     const GameState before = f.s;
     f.type(c.troops, c.food, c.gold);
-    EXPECT_FALSE(declareAttack(f.game, 1)) << c.troops << " " << c.food << " " << c.gold;
+    EXPECT_FALSE(declareAttack(f.game, 1, f.entered()))
+        << c.troops << " " << c.food << " " << c.gold;
     EXPECT_EQ(f.port.boxTexts(), std::vector<std::string>{c.box});
     EXPECT_EQ(f.s, before);
     EXPECT_EQ(f.port.battleWindowsOpened, 0);
@@ -86,7 +87,7 @@ TEST(Attack, CancelLeavesEverythingAsItWas) {
   const GameState before = f.s;
   f.type("10", "10", "10");
   f.port.answer(BoxResult::Cancel);
-  EXPECT_FALSE(declareAttack(f.game, 1));
+  EXPECT_FALSE(declareAttack(f.game, 1, f.entered()));
   EXPECT_EQ(f.port.boxTexts(), std::vector<std::string>{"三河へ攻める"});
   EXPECT_EQ(f.s, before);
 }
@@ -99,7 +100,7 @@ TEST(Attack, AConfirmedAttackIsFoughtInTheWindowAndSettled) {
   f.type("10.9", "10", "10");
   f.port.tacticButtons = {7, 1};  // a wrong key first, then 突撃
   for (int i = 0; i < 100; ++i) f.rng.push(0.5);
-  EXPECT_TRUE(declareAttack(f.game, 1));
+  EXPECT_TRUE(declareAttack(f.game, 1, f.entered()));
   EXPECT_EQ(f.game.battle.defenderStartTroops, 1);  // an empty province gets one troop
   EXPECT_EQ(f.game.battle.attackerCommitted, 10);
   EXPECT_EQ(f.game.battle.attackerTactic, 2);
@@ -129,7 +130,7 @@ TEST(Attack, AfterThePlayersAttackEachLimitBoxIsShownOnce) {
   f.type("10", "10", "10");
   for (int i = 0; i < 100; ++i) f.rng.push(0.5);
   f.port.clear();
-  confirmOrder(f.game);
+  confirmOrder(f.game, f.entered());
   const auto boxes = f.port.boxTexts();
   EXPECT_EQ(std::count(boxes.begin(), boxes.end(), "MAXエラー民度 1199:999"), 1);
   EXPECT_TRUE(f.s.orderCompleted);

@@ -30,16 +30,16 @@ TEST(Delegation, TheLastProvinceCannotBeDelegated) {
   EXPECT_EQ(f.port.delegationLines, (Lines{"尾張", "三河", "越前"}));
   EXPECT_EQ(f.port.delegationSelected, 0);
 
-  confirmDelegation(f.game);
+  confirmDelegation(f.game, f.port.delegationChoice());
   EXPECT_TRUE(f.s.delegated[1]);
   EXPECT_EQ(f.port.delegationLines, (Lines{"三河", "越前"}));
   f.port.selectDelegation(1);
-  confirmDelegation(f.game);
+  confirmDelegation(f.game, f.port.delegationChoice());
   EXPECT_TRUE(f.s.delegated[9]);
   EXPECT_EQ(f.port.delegationLines, Lines{"三河"});
 
   f.port.selectDelegation(0);
-  confirmDelegation(f.game);
+  confirmDelegation(f.game, f.port.delegationChoice());
   EXPECT_FALSE(f.s.delegated[2]);
   EXPECT_EQ(f.port.delegationLines, Lines{"三河"});
   EXPECT_EQ(f.port.boxTexts(),
@@ -53,19 +53,19 @@ TEST(Delegation, RecallListsOnlyTheDelegatedProvincesOfThePlayer) {
   EXPECT_EQ(modeLabel(f.port), "委任解除");
   EXPECT_TRUE(f.port.delegationLines.empty());
   EXPECT_EQ(f.port.delegationSelected, -1);
-  confirmDelegation(f.game);
+  confirmDelegation(f.game, f.port.delegationChoice());
   EXPECT_TRUE(f.port.boxes.empty());
 
   f.s.delegated[2] = true;
   f.s.delegated[9] = true;
   openRecall(f.game);
   EXPECT_EQ(f.port.delegationLines, (Lines{"三河", "越前"}));
-  confirmDelegation(f.game);
+  confirmDelegation(f.game, f.port.delegationChoice());
   EXPECT_FALSE(f.s.delegated[2]);
   EXPECT_TRUE(f.s.delegated[5]);
   // The one line left can be recalled: only delegating keeps a last province back.
   f.port.selectDelegation(0);
-  confirmDelegation(f.game);
+  confirmDelegation(f.game, f.port.delegationChoice());
   EXPECT_FALSE(f.s.delegated[9]);
   EXPECT_TRUE(f.port.delegationLines.empty());
   EXPECT_EQ(f.port.boxTexts(), (Lines{"三河を委任解除しました", "越前を委任解除しました"}));
@@ -82,15 +82,15 @@ TEST(Delegation, TheFlagBelongsToTheProvinceAndActsOnceThePlayerHoldsIt) {
   EXPECT_TRUE(isComputerPlayed(f.s, 5));
   f.province(5).gold = 100;
   f.type("abc");  // it chooses its own amount, as a computer-played province does
-  EXPECT_TRUE(RaisePower(f.game, 5));
+  EXPECT_TRUE(RaisePower(f.game, 5, f.entered()));
   EXPECT_EQ(f.province(5).gold, 50);  // half of it, in tens
 
   // Recalled, it is the player's to command again and reads the amount box.
-  confirmDelegation(f.game);
+  confirmDelegation(f.game, f.port.delegationChoice());
   EXPECT_FALSE(f.s.delegated[5]);
   EXPECT_FALSE(isComputerPlayed(f.s, 5));
   f.port.clear();
-  EXPECT_FALSE(RaisePower(f.game, 5));
+  EXPECT_FALSE(RaisePower(f.game, 5, f.entered()));
   EXPECT_EQ(f.port.boxTexts(), Lines{"整数を入力してください"});
 }
 
@@ -98,7 +98,7 @@ TEST(Delegation, NothingSelectedDoesNothing) {
   DelegationFixture f;
   openDelegation(f.game);
   f.port.selectDelegation(-1);
-  confirmDelegation(f.game);
+  confirmDelegation(f.game, f.port.delegationChoice());
   EXPECT_TRUE(f.port.boxes.empty());
   EXPECT_FALSE(f.s.delegated[1]);
 

@@ -19,7 +19,7 @@ TEST(Details, AScriptedSeasonGivesEachChangeBeforeAndAfter) {
   f.province(1).arms = 50;
   f.s.selectedCommand = CommandKind::RaiseTroops;
   f.type("100");
-  confirmOrder(f.game);
+  confirmOrder(f.game, f.entered());
   EXPECT_EQ(f.port.details, Lines{"・尾張 兵 100→128 武装 50→39 金 200→102"});
 
   // A move gives what went across, then both provinces.
@@ -29,7 +29,7 @@ TEST(Details, AScriptedSeasonGivesEachChangeBeforeAndAfter) {
   f.port.setTargetList({"三河"});
   f.port.selectTarget(0);
   f.typeTargets("28", "5", "2");
-  confirmOrder(f.game);
+  confirmOrder(f.game, f.entered());
   EXPECT_EQ(f.port.details,
             (Lines{"・移動 尾張→三河 兵 28 食料 5 金 2", "・尾張 兵 128→100 金 102→100 食料 10→5",
                    "・三河 兵 10→38 武装 15→33 金 10→12 食料 10→15"}));
@@ -38,7 +38,7 @@ TEST(Details, AScriptedSeasonGivesEachChangeBeforeAndAfter) {
   f.port.clear();
   f.s.selectedCommand = CommandKind::RaisePower;
   f.type("5");
-  confirmOrder(f.game);
+  confirmOrder(f.game, f.entered());
   EXPECT_TRUE(f.port.details.empty());
 
   // The autumn: every province's harvest, the prices drawn, and what the event came to

@@ -13,7 +13,7 @@ TEST(Development, RefundBoxWhenTheSpendWouldPassTheLimit) {
   f.province(1).power = 995;
   f.province(1).gold = 200;
   f.type("100");
-  EXPECT_TRUE(RaisePower(f.game, 1));
+  EXPECT_TRUE(RaisePower(f.game, 1, f.entered()));
   EXPECT_EQ(f.port.boxTexts(), Boxes{"最大値を越します、金40だけでよいです。金60は返金します。"});
   EXPECT_EQ(f.province(1).power, 999);  // gain 8 for 40, held at the limit
   EXPECT_EQ(f.province(1).gold, 160);
@@ -26,14 +26,14 @@ TEST(Development, LimitTestRoundsTheTenthsHalfToEven) {
   f.province(1).power = 994;
   f.province(1).gold = 200;
   f.type("55");  // 994 + 5.5 -> 1000: only 50 is needed
-  EXPECT_TRUE(RaisePower(f.game, 1));
+  EXPECT_TRUE(RaisePower(f.game, 1, f.entered()));
   EXPECT_EQ(f.port.boxTexts(), Boxes{"最大値を越します、金50だけでよいです。金5は返金します。"});
   EXPECT_EQ(f.province(1).gold, 150);
 
   f.port.clear();
   f.province(1).power = 994;
   f.type("45");  // 994 + 4.5 -> 998: all of it is spent
-  EXPECT_TRUE(RaisePower(f.game, 1));
+  EXPECT_TRUE(RaisePower(f.game, 1, f.entered()));
   EXPECT_TRUE(f.port.boxes.empty());
   EXPECT_EQ(f.province(1).gold, 105);
   EXPECT_EQ(f.province(1).power, 999);
@@ -45,7 +45,7 @@ TEST(Development, EdgesOfTheLimits) {
   f.province(1).power = 998;
   f.province(1).gold = 10;
   f.type("10");
-  EXPECT_TRUE(RaisePower(f.game, 1));
+  EXPECT_TRUE(RaisePower(f.game, 1, f.entered()));
   EXPECT_TRUE(f.port.boxes.empty());
   EXPECT_EQ(f.province(1).power, 999);
   EXPECT_EQ(f.province(1).gold, 0);
@@ -55,7 +55,7 @@ TEST(Development, EdgesOfTheLimits) {
   f.province(1).power = 998;
   f.province(1).gold = 15;
   f.type("15");
-  EXPECT_TRUE(RaisePower(f.game, 1));
+  EXPECT_TRUE(RaisePower(f.game, 1, f.entered()));
   EXPECT_EQ(f.port.boxTexts(), Boxes{"最大値を越します、金10だけでよいです。金5は返金します。"});
   EXPECT_EQ(f.province(1).gold, 5);
 
@@ -63,11 +63,11 @@ TEST(Development, EdgesOfTheLimits) {
   f.port.clear();
   f.province(1).gold = 200;
   f.type("100.5");
-  EXPECT_TRUE(BuildCastle(f.game, 1));
+  EXPECT_TRUE(BuildCastle(f.game, 1, f.entered()));
   EXPECT_EQ(f.province(1).castle, 40);
   EXPECT_EQ(f.province(1).gold, 100);
   f.type("100.6");
-  EXPECT_FALSE(BuildCastle(f.game, 1));
+  EXPECT_FALSE(BuildCastle(f.game, 1, f.entered()));
   EXPECT_EQ(f.port.boxTexts(), Boxes{"投資は100までです"});
 }
 
@@ -79,9 +79,9 @@ TEST(Development, GainFollowsTheSpendAndTheCastleGetsHalf) {
     OrderFixture f;
     f.province(1).gold = 500;
     f.type(std::to_string(spend));
-    ASSERT_TRUE(BuildTown(f.game, 1));
+    ASSERT_TRUE(BuildTown(f.game, 1, f.entered()));
     EXPECT_EQ(f.province(1).town, 20 + gain) << spend;
-    ASSERT_TRUE(BuildCastle(f.game, 1));
+    ASSERT_TRUE(BuildCastle(f.game, 1, f.entered()));
     EXPECT_EQ(f.province(1).castle, 30 + gain / 2) << spend;
     EXPECT_EQ(f.province(1).gold, 500 - 2 * spend);
     EXPECT_EQ(f.province(1).morale, 51) << "only the town raises morale";
@@ -121,10 +121,10 @@ TEST(Development, TypedAmountIsRoundedHalfToEven) {
   OrderFixture f;
   f.province(1).gold = 100;
   f.type("12.5");
-  EXPECT_TRUE(RaisePower(f.game, 1));
+  EXPECT_TRUE(RaisePower(f.game, 1, f.entered()));
   EXPECT_EQ(f.province(1).gold, 88);
   f.type("13.5");
-  EXPECT_TRUE(RaisePower(f.game, 1));
+  EXPECT_TRUE(RaisePower(f.game, 1, f.entered()));
   EXPECT_EQ(f.province(1).gold, 74);
 }
 
@@ -135,7 +135,7 @@ TEST(Development, ComputerChoosesHalfItsGoldInTensUpToAHundred) {
     OrderFixture f;
     f.province(2).gold = gold;
     f.type("1");  // the computer never reads the box
-    ASSERT_TRUE(RaisePower(f.game, 2)) << gold;
+    ASSERT_TRUE(RaisePower(f.game, 2, f.entered())) << gold;
     EXPECT_EQ(f.province(2).gold, gold - spend) << gold;
     EXPECT_TRUE(f.port.boxes.empty());
   }
@@ -145,17 +145,17 @@ TEST(Development, ComputerAndDelegatedProvincesAreRefusedSilentlyButSeeTheRefund
   OrderFixture f;
   f.province(2).gold = 9;
   auto before = f.s.provinces;
-  EXPECT_FALSE(RaisePower(f.game, 2));
+  EXPECT_FALSE(RaisePower(f.game, 2, f.entered()));
   f.province(2).gold = 100;
   f.province(2).castle = 999;
   before = f.s.provinces;
-  EXPECT_FALSE(BuildCastle(f.game, 2));
+  EXPECT_FALSE(BuildCastle(f.game, 2, f.entered()));
   EXPECT_EQ(f.s.provinces, before);
   EXPECT_TRUE(f.port.boxes.empty());
 
   f.province(2).power = 995;
   f.province(2).gold = 250;
-  EXPECT_TRUE(RaisePower(f.game, 2));
+  EXPECT_TRUE(RaisePower(f.game, 2, f.entered()));
   EXPECT_EQ(f.port.boxTexts(), Boxes{"最大値を越します、金40だけでよいです。金60は返金します。"});
   EXPECT_EQ(f.province(2).gold, 210);
 
@@ -164,10 +164,10 @@ TEST(Development, ComputerAndDelegatedProvincesAreRefusedSilentlyButSeeTheRefund
   f.s.delegated[1] = true;
   f.province(1).gold = 40;
   f.type("abc");
-  EXPECT_TRUE(BuildTown(f.game, 1));
+  EXPECT_TRUE(BuildTown(f.game, 1, f.entered()));
   EXPECT_EQ(f.province(1).gold, 20);
   f.province(1).gold = 5;
-  EXPECT_FALSE(BuildTown(f.game, 1));
+  EXPECT_FALSE(BuildTown(f.game, 1, f.entered()));
   EXPECT_TRUE(f.port.boxes.empty());
 }
 

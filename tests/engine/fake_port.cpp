@@ -67,9 +67,26 @@ void RecordingPort::setTargetList(const std::vector<std::string>& names) {
   targetSelected = -1;
 }
 
-std::string RecordingPort::selectedTargetText() {
-  if (targetSelected < 0 || targetSelected >= static_cast<int>(targets.size())) return {};
-  return targets[targetSelected];
+OrderInput RecordingPort::orderInput(const GameState& s) const {
+  OrderInput in;
+  in.order = s.selectedCommand;
+  in.province = s.currentProvince;
+  in.amount = amount;
+  if (targetSelected >= 0 && targetSelected < static_cast<int>(targets.size())) {
+    in.target = targets[targetSelected];
+  }
+  for (int box = 0; box < 3; ++box) in.targetAmounts[box] = targetAmounts[box];
+  return in;
+}
+
+DelegationChoice RecordingPort::delegationChoice() const {
+  DelegationChoice choice;
+  choice.lineCount = static_cast<int>(delegationLines.size());
+  if (delegationSelected >= 0 && delegationSelected < choice.lineCount) {
+    choice.line = delegationSelected;
+    choice.lineText = delegationLines[delegationSelected];
+  }
+  return choice;
 }
 
 void RecordingPort::setDelegationList(const std::vector<std::string>& names) {

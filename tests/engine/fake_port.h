@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/game.h"
+#include "core/order_input.h"
 #include "core/quiet_port.h"
 #include "core/random.h"
 
@@ -50,17 +51,11 @@ class RecordingPort : public QuietPort {
   void showPanel(Panel panel) override { this->panel = panel; }
   void setPanelLabel(PanelLabel label, const std::string& text) override;
   void setAmountText(const std::string& text) override { amount = text; }
-  std::string amountText() override { return amount; }
   void setTargetList(const std::vector<std::string>& names) override;
   void selectTarget(int index) override { targetSelected = index; }
-  std::string selectedTargetText() override;
   void setTargetAmountText(int box, const std::string& text) override { targetAmounts[box] = text; }
-  std::string targetAmountText(int box) override { return targetAmounts[box]; }
   void setDelegationList(const std::vector<std::string>& names) override;
   void selectDelegation(int index) override { delegationSelected = index; }
-  int selectedDelegation() override { return delegationSelected; }
-  std::string delegationLine(int index) override { return delegationLines.at(index); }
-  int delegationCount() override { return static_cast<int>(delegationLines.size()); }
   void removeDelegationLine(int index) override;
   void showEventWindow(const std::vector<std::string>& lines,
                        const std::function<void()>& onOk) override;
@@ -76,6 +71,11 @@ class RecordingPort : public QuietPort {
   void showCourse(const Course& course) override {
     courses.push_back({course, boxes.size(), lines.size()});
   }
+
+  // What OK on an entry panel or the delegation panel hands the game, read from the panels
+  // as the window reads its controls.
+  OrderInput orderInput(const GameState& s) const;
+  DelegationChoice delegationChoice() const;
 
   // Answers for the next boxes, in order.
   void answer(BoxResult r) { answers.push_back(r); }
@@ -138,6 +138,8 @@ struct Fixture {
   // A new game with the given player house; the three price draws come from `prices`.
   explicit Fixture(const std::string& playerHouse = "織田",
                    std::vector<double> prices = {0.0, 0.0, 0.0});
+  // What OK hands the game for the pending order, as the panels stand.
+  OrderInput entered() const { return port.orderInput(s); }
   // Ticks the auto-press timer until the turn cycle switches it off or waits.
   void runTimer();
 };

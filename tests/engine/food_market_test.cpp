@@ -14,7 +14,7 @@ TEST(SellFood, ProceedsAboveTheLimitAreCutAndOnlyTheirFoodLeaves) {
   f.province(1).food = 300;
   f.province(1).gold = 900;
   f.type("100");
-  EXPECT_TRUE(SellFood(f.game, 1));
+  EXPECT_TRUE(SellFood(f.game, 1, f.entered()));
   EXPECT_EQ(f.port.boxTexts(), Lines{"一部返金します"});
   EXPECT_EQ(f.province(1).gold, 999);
   EXPECT_EQ(f.province(1).food, 234);  // 99 / 1.5 = 66 left
@@ -27,7 +27,7 @@ TEST(SellFood, ProceedsAreRoundedHalfToEven) {
   f.province(1).food = 100;
   f.province(1).gold = 10;
   f.type("5");  // 2.5 gold -> 2, which pays for 4 food
-  EXPECT_TRUE(SellFood(f.game, 1));
+  EXPECT_TRUE(SellFood(f.game, 1, f.entered()));
   EXPECT_EQ(f.province(1).gold, 12);
   EXPECT_EQ(f.province(1).food, 96);
   EXPECT_TRUE(f.port.boxes.empty());
@@ -39,7 +39,7 @@ TEST(BuyFood, FoodAboveTheLimitIsCutAndOnlyTheFoodTakenIsPaid) {
   f.province(1).food = 950;
   f.province(1).gold = 100;
   f.type("100");
-  EXPECT_TRUE(BuyFood(f.game, 1));
+  EXPECT_TRUE(BuyFood(f.game, 1, f.entered()));
   EXPECT_EQ(f.port.boxTexts(), Lines{"一部返品します"});
   EXPECT_EQ(f.province(1).food, 999);
   EXPECT_EQ(f.province(1).gold, 80);  // 100 - 49 * 0.4 = 80.4
@@ -53,7 +53,7 @@ TEST(BuyFood, GoldEqualToThePriceBuysOneUnit) {
   f.province(1).food = 100;
   f.province(1).gold = 2;
   f.type("2");
-  EXPECT_TRUE(BuyFood(f.game, 1));
+  EXPECT_TRUE(BuyFood(f.game, 1, f.entered()));
   EXPECT_TRUE(f.port.boxes.empty());
   EXPECT_EQ(f.province(1).food, 101);
   EXPECT_EQ(f.province(1).gold, 0);
@@ -65,14 +65,14 @@ TEST(FoodMarket, ReachingTheLimitExactlyIsNoCut) {
   f.province(1).food = 998;
   f.province(1).gold = 998;
   f.type("2");
-  EXPECT_TRUE(SellFood(f.game, 1));  // 1 gold for 2 food
+  EXPECT_TRUE(SellFood(f.game, 1, f.entered()));  // 1 gold for 2 food
   EXPECT_EQ(f.province(1).gold, 999);
   EXPECT_EQ(f.province(1).food, 996);
   f.province(1).food = 998;
   f.type("0.5");  // rounds to 0, which still buys with a purse above the price
-  EXPECT_TRUE(BuyFood(f.game, 1));
+  EXPECT_TRUE(BuyFood(f.game, 1, f.entered()));
   f.type("1");  // 2 food would pass the limit by one
-  EXPECT_TRUE(BuyFood(f.game, 1));
+  EXPECT_TRUE(BuyFood(f.game, 1, f.entered()));
   EXPECT_EQ(f.port.boxTexts(), Lines{"一部返品します"});
   EXPECT_EQ(f.province(1).food, 999);
   EXPECT_EQ(f.province(1).gold, 998);  // 999 - 0.5 rounds half to even to 998
@@ -83,8 +83,8 @@ TEST(FoodMarket, ZeroCompletesWithNothingChanged) {
   f.s.foodPrice = 0.9;
   f.type("0");
   auto before = f.s.provinces;
-  EXPECT_TRUE(SellFood(f.game, 1));
-  EXPECT_TRUE(BuyFood(f.game, 1));
+  EXPECT_TRUE(SellFood(f.game, 1, f.entered()));
+  EXPECT_TRUE(BuyFood(f.game, 1, f.entered()));
   EXPECT_EQ(f.s.provinces, before);
   EXPECT_TRUE(f.port.boxes.empty());
 }

@@ -15,7 +15,7 @@ TEST(RaiseTroops, WorkedExampleThinsTheArms) {
   f.province(1).troops = 100;
   f.province(1).arms = 50;
   f.type("100");
-  EXPECT_TRUE(RaiseTroops(f.game, 1));
+  EXPECT_TRUE(RaiseTroops(f.game, 1, f.entered()));
   EXPECT_EQ(f.province(1).troops, 128);  // 100 / 3.5 = 28.57
   EXPECT_EQ(f.province(1).gold, 102);    // 98.9 is charged 98
   EXPECT_EQ(f.province(1).arms, 39);     // 100 / 128 * 50 = 39.06
@@ -30,7 +30,7 @@ TEST(RaiseTroops, ExcessAboveTheLimitIsRefunded) {
   f.province(1).troops = 990;
   f.province(1).arms = 100;
   f.type("175");  // exactly 50 soldiers
-  EXPECT_TRUE(RaiseTroops(f.game, 1));
+  EXPECT_TRUE(RaiseTroops(f.game, 1, f.entered()));
   EXPECT_EQ(f.port.boxTexts(), Lines{"兵を999におさめます。(あとは返金)"});
   EXPECT_EQ(f.province(1).troops, 999);
   EXPECT_EQ(f.province(1).gold, 468);  // 325 + 41 * 3.5 - 0.9 = 467.6
@@ -43,7 +43,7 @@ TEST(RaiseTroops, EdgesOfTheLimits) {
   f.province(1).troops = 998;
   f.province(1).gold = 4;  // exactly the charge for one soldier
   f.type("4");
-  EXPECT_TRUE(RaiseTroops(f.game, 1));
+  EXPECT_TRUE(RaiseTroops(f.game, 1, f.entered()));
   EXPECT_TRUE(f.port.boxes.empty());  // 999 is within the limit: nothing to refund
   EXPECT_EQ(f.province(1).troops, 999);
   EXPECT_EQ(f.province(1).gold, 0);
@@ -54,7 +54,7 @@ TEST(RaiseTroops, ComputerRefundsSilentlyButTheDelegatedProvinceIsTold) {
   f.s.troopsPrice = 2.5;
   f.province(2).gold = 500;  // buys 100
   f.province(2).troops = 950;
-  EXPECT_TRUE(RaiseTroops(f.game, 2));
+  EXPECT_TRUE(RaiseTroops(f.game, 2, f.entered()));
   EXPECT_TRUE(f.port.boxes.empty());
   EXPECT_EQ(f.province(2).troops, 999);
   EXPECT_EQ(f.province(2).gold, 377);  // 250 + 51 * 2.5 - 0.9 = 376.6
@@ -63,7 +63,7 @@ TEST(RaiseTroops, ComputerRefundsSilentlyButTheDelegatedProvinceIsTold) {
   f.province(1).gold = 500;
   f.province(1).troops = 950;
   f.type("abc");  // a delegated province chooses its own number
-  EXPECT_TRUE(RaiseTroops(f.game, 1));
+  EXPECT_TRUE(RaiseTroops(f.game, 1, f.entered()));
   EXPECT_EQ(f.port.boxTexts(), Lines{"兵を999におさめます。(あとは返金)"});
   EXPECT_EQ(f.province(1).gold, 377);
 }
@@ -73,7 +73,7 @@ TEST(RaiseTroops, PoorComputerBuysNobodyButStillReports) {
   f.s.troopsPrice = 3.5;
   f.province(2).gold = 6;  // pays the 4 of the threshold but half of it buys no one
   f.province(2).arms = 15;
-  EXPECT_TRUE(RaiseTroops(f.game, 2));
+  EXPECT_TRUE(RaiseTroops(f.game, 2, f.entered()));
   EXPECT_EQ(f.province(2).troops, 10);
   EXPECT_EQ(f.province(2).gold, 6);
   EXPECT_EQ(f.province(2).arms, 15);
@@ -81,7 +81,7 @@ TEST(RaiseTroops, PoorComputerBuysNobodyButStillReports) {
 
   // No soldiers at all: the arms go to 0.
   f.province(2).troops = 0;
-  EXPECT_TRUE(RaiseTroops(f.game, 2));
+  EXPECT_TRUE(RaiseTroops(f.game, 2, f.entered()));
   EXPECT_EQ(f.province(2).arms, 0);
 }
 
@@ -91,7 +91,7 @@ TEST(RaiseTroops, ArmsAtZeroStayZero) {
   f.province(1).gold = 100;
   f.province(1).arms = 0;
   f.type("50");
-  EXPECT_TRUE(RaiseTroops(f.game, 1));
+  EXPECT_TRUE(RaiseTroops(f.game, 1, f.entered()));
   EXPECT_EQ(f.province(1).troops, 30);
   EXPECT_EQ(f.province(1).arms, 0);
   EXPECT_EQ(f.province(1).gold, 50);
@@ -126,7 +126,7 @@ TEST(RaiseTroops, RefusalsAndTheReportThatPrecedesThem) {
   f.province(2).troops = 999;
   const auto before = f.s.provinces;
   f.port.clear();
-  EXPECT_FALSE(RaiseTroops(f.game, 2));
+  EXPECT_FALSE(RaiseTroops(f.game, 2, f.entered()));
   EXPECT_TRUE(f.port.boxes.empty());
   EXPECT_EQ(f.s.provinces, before);
 }
@@ -142,7 +142,7 @@ TEST(RaiseArms, GainIsTheSpendOverThePriceHalfToEven) {
     f.s.armsPrice = c.price;
     f.province(1).gold = 100;
     f.type(std::to_string(c.spend));
-    ASSERT_TRUE(RaiseArms(f.game, 1));
+    ASSERT_TRUE(RaiseArms(f.game, 1, f.entered()));
     EXPECT_EQ(f.province(1).arms, 35 + c.gain) << c.spend << " at " << c.price;
     EXPECT_EQ(f.province(1).gold, 100 - c.spend);
     EXPECT_EQ(f.port.linesOf(2), Lines{"尾張で武装強化がありました"});
@@ -153,13 +153,13 @@ TEST(RaiseArms, ComputerSpendsHalfItsGoldInWholeUnits) {
   OrderFixture f;
   f.s.armsPrice = 5.5;
   f.province(2).gold = 100;  // 9 units, 49.5 charged 50
-  EXPECT_TRUE(RaiseArms(f.game, 2));
+  EXPECT_TRUE(RaiseArms(f.game, 2, f.entered()));
   EXPECT_EQ(f.province(2).gold, 50);
   EXPECT_EQ(f.province(2).arms, 24);
 
   f.s.armsPrice = 6;
   f.province(2).gold = 12;  // twice the price is all it has: one unit
-  EXPECT_TRUE(RaiseArms(f.game, 2));
+  EXPECT_TRUE(RaiseArms(f.game, 2, f.entered()));
   EXPECT_EQ(f.province(2).gold, 6);
   EXPECT_EQ(f.province(2).arms, 25);
 }
@@ -170,7 +170,7 @@ TEST(RaiseArms, ExcessAboveTheLimitIsRefunded) {
   f.province(1).arms = 995;
   f.province(1).gold = 300;
   f.type("100");
-  EXPECT_TRUE(RaiseArms(f.game, 1));
+  EXPECT_TRUE(RaiseArms(f.game, 1, f.entered()));
   EXPECT_EQ(f.port.boxTexts(), Lines{"兵を999におさめます。(あとは返金)"});
   EXPECT_EQ(f.province(1).arms, 999);
   EXPECT_EQ(f.province(1).gold, 279);  // 200 + 16 * 5 - 0.9 = 279.1
@@ -178,7 +178,7 @@ TEST(RaiseArms, ExcessAboveTheLimitIsRefunded) {
   f.port.clear();
   f.province(2).arms = 995;
   f.province(2).gold = 300;
-  EXPECT_TRUE(RaiseArms(f.game, 2));
+  EXPECT_TRUE(RaiseArms(f.game, 2, f.entered()));
   EXPECT_TRUE(f.port.boxes.empty());
   EXPECT_EQ(f.province(2).arms, 999);
 }
@@ -189,7 +189,7 @@ TEST(RaiseArms, OnePointBelowTheLimitStillBuysAndRefundsTheRest) {
   f.province(1).arms = 998;
   f.province(1).gold = 10;
   f.type("10");  // 1.96 rounds to 2: one point too many
-  EXPECT_TRUE(RaiseArms(f.game, 1));
+  EXPECT_TRUE(RaiseArms(f.game, 1, f.entered()));
   EXPECT_EQ(f.port.boxTexts(), Lines{"兵を999におさめます。(あとは返金)"});
   EXPECT_EQ(f.province(1).arms, 999);
   EXPECT_EQ(f.province(1).gold, 4);  // 0 + 1 * 5.1 - 0.9 = 4.2
@@ -203,7 +203,7 @@ TEST(RaiseArms, TheRefundLessItsNinePointDecidesTheRounding) {
   f.province(1).arms = 998;
   f.province(1).gold = 100;
   f.type("3");  // 2.22 rounds to 2: one point over the limit
-  EXPECT_TRUE(RaiseArms(f.game, 1));
+  EXPECT_TRUE(RaiseArms(f.game, 1, f.entered()));
   EXPECT_EQ(f.province(1).arms, 999);
   EXPECT_EQ(f.province(1).gold, 97);
 }

@@ -85,7 +85,7 @@ TEST(Move, WhatDoesNotFitStaysHome) {
   f.province(2).gold = 999;
   ASSERT_TRUE(prepareMove(f.game, 1));
   f.typeTargets("100", "0", "5");
-  EXPECT_TRUE(Move(f.game, 1));
+  EXPECT_TRUE(Move(f.game, 1, f.entered()));
   EXPECT_EQ(f.province(1).troops, 151);
   EXPECT_EQ(f.province(2).troops, 999);
   EXPECT_EQ(f.province(1).gold, 10);
@@ -99,7 +99,7 @@ TEST(Move, AmountsAreFloored) {
   ASSERT_TRUE(prepareMove(f.game, 1));
   f.port.targetSelected = 1;
   f.typeTargets("12.9", " 3.5 ", "0");
-  EXPECT_TRUE(Move(f.game, 1));
+  EXPECT_TRUE(Move(f.game, 1, f.entered()));
   EXPECT_EQ(f.province(5).troops, 32);
   EXPECT_EQ(f.province(5).food, 13);
   EXPECT_EQ(f.port.boxTexts(), Lines{"尾張から美濃へ \r兵[12]\r食料[3]\r金[0]移動しました"});
@@ -113,7 +113,7 @@ TEST(Move, ArmsAreAveragedOverTheSoldiers) {
   f.province(2).arms = 30;
   ASSERT_TRUE(prepareMove(f.game, 1));
   f.typeTargets("40", "0", "0");
-  EXPECT_TRUE(Move(f.game, 1));
+  EXPECT_TRUE(Move(f.game, 1, f.entered()));
   EXPECT_EQ(f.province(2).arms, 50);  // (60 * 30 + 40 * 80) / 100
   EXPECT_EQ(f.province(1).arms, 80);
 }
@@ -153,7 +153,7 @@ TEST(Move, ArmsWhenOneSideHasNoSoldiers) {
     f.province(2).arms = 30;
     ASSERT_TRUE(prepareMove(f.game, 1));
     f.typeTargets("40", "0", "0");
-    EXPECT_TRUE(Move(f.game, 1));
+    EXPECT_TRUE(Move(f.game, 1, f.entered()));
     EXPECT_EQ(f.province(2).arms, 30);
   }
   {
@@ -165,7 +165,7 @@ TEST(Move, ArmsWhenOneSideHasNoSoldiers) {
     f.province(2).arms = 30;
     ASSERT_TRUE(prepareMove(f.game, 1));
     f.typeTargets("10", "0", "0");
-    EXPECT_TRUE(Move(f.game, 1));
+    EXPECT_TRUE(Move(f.game, 1, f.entered()));
     EXPECT_EQ(f.province(2).arms, 80);
   }
   {
@@ -176,7 +176,7 @@ TEST(Move, ArmsWhenOneSideHasNoSoldiers) {
     f.province(2).arms = 5;
     ASSERT_TRUE(prepareMove(f.game, 1));
     f.typeTargets("0", "4", "0");
-    EXPECT_TRUE(Move(f.game, 1));
+    EXPECT_TRUE(Move(f.game, 1, f.entered()));
     EXPECT_EQ(f.province(2).arms, 70);
   }
 }
@@ -189,7 +189,7 @@ TEST(Move, UnarmedSoldiersCountAsArmedWithOneWhenMixed) {
   f.province(2).arms = 0;
   ASSERT_TRUE(prepareMove(f.game, 1));
   f.typeTargets("10", "0", "0");
-  EXPECT_TRUE(Move(f.game, 1));
+  EXPECT_TRUE(Move(f.game, 1, f.entered()));
   EXPECT_EQ(f.province(1).arms, 1);
   EXPECT_EQ(f.province(2).arms, 1);
 }
@@ -201,7 +201,7 @@ TEST(Move, NothingFlowsIntoAFieldAlreadyAboveTheLimit) {
   f.province(2).gold = 1005;  // reported by the province check, never made worse
   ASSERT_TRUE(prepareMove(f.game, 1));
   f.typeTargets("5", "0", "10");
-  EXPECT_TRUE(Move(f.game, 1));
+  EXPECT_TRUE(Move(f.game, 1, f.entered()));
   EXPECT_EQ(f.province(1).gold, 10);
   EXPECT_EQ(f.province(2).gold, 1005);
   EXPECT_EQ(f.port.boxTexts().back(), "尾張から三河へ \r兵[5]\r食料[0]\r金[0]移動しました");

@@ -47,19 +47,20 @@ struct OrderFixture : Fixture {
 
 // Province 1's order refused: exactly these boxes, these reports on line 2 and no other line,
 // and not one province value changed.
-inline void expectRefused(OrderFixture& f, bool (*order)(Game&, int),
-                          const std::vector<std::string>& boxes,
+using Order = bool (*)(Game&, int, const OrderInput&);
+
+inline void expectRefused(OrderFixture& f, Order order, const std::vector<std::string>& boxes,
                           const std::vector<std::string>& reports = {}) {
   const auto before = f.s.provinces;
   f.port.clear();
-  EXPECT_FALSE(order(f.game, 1));
+  EXPECT_FALSE(order(f.game, 1, f.entered()));
   EXPECT_EQ(f.port.boxTexts(), boxes);
   EXPECT_EQ(f.port.linesOf(2), reports);
   EXPECT_EQ(f.port.lines.size(), reports.size());
   EXPECT_EQ(f.s.provinces, before);
 }
 
-inline void expectRefused(OrderFixture& f, bool (*order)(Game&, int), const std::string& box) {
+inline void expectRefused(OrderFixture& f, Order order, const std::string& box) {
   expectRefused(f, order, std::vector<std::string>{box});
 }
 

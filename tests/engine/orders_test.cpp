@@ -131,7 +131,7 @@ TEST(ConfirmOrder, SuccessCompletesTheProvincesTurn) {
   f.port.delegationMenuEnabled = true;
   selectOrder(f.game, CommandKind::RaisePower);
   f.type("30");
-  confirmOrder(f.game);
+  confirmOrder(f.game, f.entered());
   EXPECT_EQ(f.province(1).power, 26);
   EXPECT_EQ(f.province(1).gold, 70);
   EXPECT_EQ(f.port.linesOf(2), Lines{"尾張で開墾されました"});
@@ -150,7 +150,7 @@ TEST(ConfirmOrder, RefusalReturnsToTheOrdersAndKeepsTheChoice) {
   selectOrder(f.game, CommandKind::BuildTown);
   const auto before = f.s;
   f.type("0.5");  // counts as 0
-  confirmOrder(f.game);
+  confirmOrder(f.game, f.entered());
   EXPECT_EQ(f.port.boxTexts(), Lines{"金が足りません"});
   EXPECT_EQ(f.s, before);
   EXPECT_FALSE(f.s.orderCompleted);
@@ -160,9 +160,31 @@ TEST(ConfirmOrder, RefusalReturnsToTheOrdersAndKeepsTheChoice) {
 
   // The same order can be given again at once.
   f.type("12.5");  // counts as 12
-  confirmOrder(f.game);
+  confirmOrder(f.game, f.entered());
   EXPECT_EQ(f.province(1).gold, 88);
   EXPECT_TRUE(f.s.orderCompleted);
+}
+
+TEST(ConfirmOrder, AnInputGivenForAnotherOrderOrProvinceChangesNothing) {
+  OrderFixture f;
+  f.province(1).gold = 100;
+  selectOrder(f.game, CommandKind::RaisePower);
+  f.type("30");
+  const auto before = f.s;
+  OrderInput otherOrder = f.entered();
+  otherOrder.order = CommandKind::BuildTown;
+  OrderInput otherProvince = f.entered();
+  otherProvince.province = 2;
+  f.port.clear();
+  confirmOrder(f.game, otherOrder);
+  confirmOrder(f.game, otherProvince);
+  EXPECT_EQ(f.s, before);
+  EXPECT_TRUE(f.port.boxes.empty());
+  EXPECT_TRUE(f.port.lines.empty());
+  EXPECT_EQ(f.port.panel, Panel::Amount);
+
+  confirmOrder(f.game, f.entered());
+  EXPECT_EQ(f.province(1).gold, 70);
 }
 
 TEST(ConfirmOrder, MoveReportsInItsOwnBoxAndCompletes) {
@@ -170,7 +192,7 @@ TEST(ConfirmOrder, MoveReportsInItsOwnBoxAndCompletes) {
   f.ownByPlayer(2);
   selectOrder(f.game, CommandKind::Move);
   f.typeTargets("10", "0", "0");
-  confirmOrder(f.game);
+  confirmOrder(f.game, f.entered());
   EXPECT_EQ(f.province(2).troops, 20);
   EXPECT_EQ(f.port.boxTexts(), Lines{"尾張から三河へ \r兵[10]\r食料[0]\r金[0]移動しました"});
   EXPECT_TRUE(f.s.orderCompleted);

@@ -13,6 +13,7 @@
 #include "core/numeric.h"
 #include "core/order_input.h"
 #include "core/random.h"
+#include "core/window_port.h"
 
 namespace velmora {
 
@@ -238,7 +239,7 @@ bool attackNeighbour(Game& g, int p) {
   } else {
     // The player defends in the battle window; the turn then waits for the player's press.
     s.autoAdvanceReady = false;
-    g.ui.openBattleWindow();
+    g.ui.windows.openBattleWindow();
   }
   return true;
 }

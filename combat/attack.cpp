@@ -7,6 +7,8 @@
 #include "core/messages.h"
 #include "core/numeric.h"
 #include "core/order_input.h"
+#include "core/panel_port.h"
+#include "core/window_port.h"
 
 namespace velmora {
 
@@ -22,9 +24,9 @@ bool prepareAttack(Game& g, int a) {
       names.push_back(s.provinces[i].name);
     }
   }
-  g.ui.setTargetList(names);
+  g.ui.panels.setTargetList(names);
   const std::string proposal = std::to_string(std::min({own.troops, own.food, own.gold}));
-  for (int box = 0; box < 3; ++box) g.ui.setTargetAmountText(box, proposal);
+  for (int box = 0; box < 3; ++box) g.ui.panels.setTargetAmountText(box, proposal);
   if (s.candidateCount == 0) {
     showBox(g, "戦闘可能都市がありません");
     return false;
@@ -33,7 +35,7 @@ bool prepareAttack(Game& g, int a) {
     showBox(g, "兵力が0です");
     return false;
   }
-  g.ui.selectTarget(0);
+  g.ui.panels.selectTarget(0);
   return true;
 }
 
@@ -75,7 +77,7 @@ bool declareAttack(Game& g, int a, const OrderInput& in) {
   BattleState& b = g.battle;
   b.attackerTactic = 0;  // the player picks it in the battle window
   b.defenderTactic = chooseComputerTactic(g, target, a);
-  g.ui.openBattleWindow();
+  g.ui.windows.openBattleWindow();
   return true;
 }
 

@@ -9,6 +9,7 @@
 #include "core/numeric.h"
 #include "core/random.h"
 #include "core/terms.h"
+#include "core/window_port.h"
 
 namespace velmora {
 
@@ -77,7 +78,7 @@ void clampAndRefresh(Game& g) {
   clamp(b.defenderMorale);
   clamp(b.fieldTroops);
   clamp(g.state.provinces[b.target].troops);
-  g.ui.refreshBattle();
+  g.ui.windows.refreshBattle();
 }
 
 void startBattle(Game& g) {

@@ -1,12 +1,14 @@
 #include "combat/outcome.h"
 
 #include "combat/battle.h"
+#include "core/board_port.h"
 #include "core/details.h"
 #include "core/messages.h"
 #include "core/numeric.h"
 #include "core/panels.h"
 #include "core/province_check.h"
 #include "core/terms.h"
+#include "core/window_port.h"
 
 namespace velmora {
 
@@ -54,8 +56,8 @@ void endBattle(Game& g, bool won) {
   const std::string formerLord = g.state.provinces[g.battle.target].lord;
   settleBattle(g, won);
   g.battle.battleOver = true;
-  g.ui.closeBattleWindow();
-  g.ui.bringMainWindowToFront();
+  g.ui.windows.closeBattleWindow();
+  g.ui.board.bringMainWindowToFront();
   // Said once the battle window has gone; the game goes on with every province played by the
   // computer.
   if (won && playerHouseFell(g.state, formerLord)) {

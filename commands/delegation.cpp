@@ -6,6 +6,7 @@
 #include "core/map.h"
 #include "core/messages.h"
 #include "core/order_input.h"
+#include "core/panel_port.h"
 #include "core/panels.h"
 
 namespace velmora {
@@ -19,16 +20,16 @@ constexpr const char* kRecallMode = "委任解除";
 void openPanel(Game& g, const char* mode, bool delegated) {
   showPanel(g, Panel::Delegation);
   g.delegationLabel = mode;
-  g.ui.setPanelLabel(PanelLabel::Pic7, mode);
+  g.ui.panels.setPanelLabel(PanelLabel::Pic7, mode);
   std::vector<std::string> names;
   for (int p = 1; p <= kProvinceCount; ++p) {
     if (isPlayerProvince(g.state, p) && g.state.delegated[p] == delegated) {
       names.push_back(g.state.provinces[p].name);
     }
   }
-  g.ui.setDelegationList(names);
+  g.ui.panels.setDelegationList(names);
   // An empty list has no line to select.
-  g.ui.selectDelegation(names.empty() ? -1 : 0);
+  g.ui.panels.selectDelegation(names.empty() ? -1 : 0);
 }
 
 }  // namespace
@@ -52,7 +53,7 @@ void confirmDelegation(Game& g, const DelegationChoice& choice) {
   if (p == 0) return;
   g.state.delegated[p] = delegating;
   showBox(g, g.state.provinces[p].name + (delegating ? "を委任しました" : "を委任解除しました"));
-  g.ui.removeDelegationLine(line);
+  g.ui.panels.removeDelegationLine(line);
 }
 
 }  // namespace velmora

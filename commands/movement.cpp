@@ -11,6 +11,7 @@
 #include "core/messages.h"
 #include "core/numeric.h"
 #include "core/order_input.h"
+#include "core/panel_port.h"
 #include "core/province_check.h"
 
 namespace velmora {
@@ -56,7 +57,7 @@ void mixArms(Province& from, Province& to, std::int32_t movedTroops, ArmsFloor f
 
 bool prepareMove(Game& g, int p) {
   GameState& s = g.state;
-  for (int box = 0; box < 3; ++box) g.ui.setTargetAmountText(box, "0");
+  for (int box = 0; box < 3; ++box) g.ui.panels.setTargetAmountText(box, "0");
   s.candidateCount = 0;
   std::vector<std::string> names;
   for (int j = 1; j <= kProvinceCount; ++j) {
@@ -65,17 +66,17 @@ bool prepareMove(Game& g, int p) {
       names.push_back(s.provinces[j].name);
     }
   }
-  g.ui.setTargetList(names);
+  g.ui.panels.setTargetList(names);
   if (s.candidateCount == 0) {
     showBox(g, "隣に味方の領土がありません");
     return false;
   }
-  g.ui.selectTarget(0);
+  g.ui.panels.selectTarget(0);
   // The default is to move everything.
   const Province& from = s.provinces[p];
-  g.ui.setTargetAmountText(0, std::to_string(from.troops));
-  g.ui.setTargetAmountText(1, std::to_string(from.food));
-  g.ui.setTargetAmountText(2, std::to_string(from.gold));
+  g.ui.panels.setTargetAmountText(0, std::to_string(from.troops));
+  g.ui.panels.setTargetAmountText(1, std::to_string(from.food));
+  g.ui.panels.setTargetAmountText(2, std::to_string(from.gold));
   return true;
 }
 

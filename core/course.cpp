@@ -2,7 +2,7 @@
 
 #include "core/game.h"
 #include "core/game_state.h"
-#include "core/ui_port.h"
+#include "core/record_port.h"
 
 namespace velmora {
 
@@ -41,7 +41,7 @@ std::array<HouseRecord, kNationCount + 1> houseRecords(const GameState& s, const
 
 void recordSeasonStart(Game& g) {
   if (g.keepCourse) g.course.push_back(standingOf(g.state));
-  g.ui.seasonBegins();
+  g.ui.record.seasonBegins();
 }
 
 }  // namespace velmora

@@ -7,7 +7,7 @@
 #include "core/game.h"
 #include "core/game_state.h"
 #include "core/messages.h"
-#include "core/ui_port.h"
+#include "core/record_port.h"
 
 // The figures behind the game's own lines, kept in the record after them: what each order
 // changed, the harvest, the prices, each battle and the fall of a house. Each is one line that
@@ -15,12 +15,12 @@
 // and nothing is built.
 namespace velmora {
 
-inline bool keepsDetails(const Game& g) { return g.ui.keepsDetails(); }
+inline bool keepsDetails(const Game& g) { return g.ui.record.keepsDetails(); }
 
 // A detail given as its pieces, as the message lines are.
 template <typename... Pieces>
 void addDetail(Game& g, const Pieces&... pieces) {
-  if (g.ui.keepsDetails()) g.ui.addDetail(detail::joinPieces("・", pieces...));
+  if (g.ui.record.keepsDetails()) g.ui.record.addDetail(detail::joinPieces("・", pieces...));
 }
 
 // The ten provinces as they stood when it was made, where the screen keeps details.

@@ -5,10 +5,11 @@
 
 #include "core/details.h"
 #include "core/game.h"
+#include "core/message_port.h"
 #include "core/numeric.h"
 #include "core/province_check.h"
 #include "core/random.h"
-#include "core/ui_port.h"
+#include "core/window_port.h"
 
 namespace velmora {
 
@@ -64,11 +65,11 @@ void rollEvent(Game& g) {
   if (e > 8) return;
   auto kind = static_cast<EventKind>(e);
   std::vector<std::string> lines;
-  if (g.ui.watched()) lines.push_back(std::string("「") + eventName(kind) + "」です");
+  if (g.ui.messages.watched()) lines.push_back(std::string("「") + eventName(kind) + "」です");
   // The window gives the amounts drawn; the details what they came to within the bounds.
   const ProvinceChanges changes(g);
   for (auto& line : applyEvent(g, kind)) lines.push_back(std::move(line));
-  g.ui.showEventWindow(lines, [&g] { checkAllProvinces(g); });
+  g.ui.windows.showEventWindow(lines, [&g] { checkAllProvinces(g); });
   changes.report(g);
 }
 
@@ -76,7 +77,7 @@ std::vector<std::string> applyEvent(Game& g, EventKind kind) {
   const bool loss = kind == EventKind::PoorHarvest || kind == EventKind::Typhoon;
   const char* verb = loss ? "減りました" : "増えました";
   // The lines are written only for a screen someone watches; the draws are the same.
-  const bool describe = g.ui.watched();
+  const bool describe = g.ui.messages.watched();
   std::vector<std::string> lines;
   for (int i = 1; i <= kProvinceCount; ++i) {
     if (drawInt(g.rng, 10, 1) <= 4) continue;

@@ -10,17 +10,33 @@
 
 namespace velmora {
 
-// By name only: what reads the game need not rebuild with the screen port or the dice.
+// By name only: what reads the game need not rebuild with the screen's ports or the dice.
 class RandomSource;
+class MessagePort;
+class BoardPort;
+class PanelPort;
+class WindowPort;
+class RecordPort;
 class UiPort;
+
+// The screen the game reports to, one port for each role.
+struct Screen {
+  MessagePort& messages;
+  BoardPort& board;
+  PanelPort& panels;
+  WindowPort& windows;
+  RecordPort& record;
+};
 
 // One running game: its state, the screen it reports to and its source of chance. The
 // program owns exactly one.
 struct Game {
-  Game(UiPort& port, RandomSource& random) : ui(port), rng(random) {}
+  Game(const Screen& screen, RandomSource& random) : ui(screen), rng(random) {}
+  // One object in every role of the screen (the quiet screen, the simulator's, the tests').
+  Game(UiPort& port, RandomSource& random);
 
   GameState state;
-  UiPort& ui;
+  Screen ui;
   RandomSource& rng;
   BattleState battle;
   Course course;  // since the game was started or loaded

@@ -2,10 +2,11 @@
 
 #include <cmath>
 
+#include "core/board_port.h"
 #include "core/game.h"
+#include "core/message_port.h"
 #include "core/numeric.h"
 #include "core/random.h"
-#include "core/ui_port.h"
 
 namespace velmora {
 
@@ -19,9 +20,9 @@ void drawMarketPrices(Game& g) {
 }
 
 void showMarketPrices(Game& g) {
-  if (!g.ui.watched()) return;
-  g.ui.showPrices(formatPrice(g.state.foodPrice), formatPrice(g.state.armsPrice),
-                  formatPrice(g.state.troopsPrice));
+  if (!g.ui.messages.watched()) return;
+  g.ui.board.showPrices(formatPrice(g.state.foodPrice), formatPrice(g.state.armsPrice),
+                        formatPrice(g.state.troopsPrice));
 }
 
 }  // namespace velmora

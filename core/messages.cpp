@@ -1,11 +1,12 @@
 #include "core/messages.h"
+#include "core/message_port.h"
 
 namespace velmora {
 
 void showBox(Game& g, const std::string& text) {
   MessageBoxRequest box;
   box.text = text;
-  g.ui.messageBox(box);
+  g.ui.messages.messageBox(box);
 }
 
 bool askOkCancel(Game& g, const std::string& text, BoxResult defaultButton,
@@ -15,7 +16,7 @@ bool askOkCancel(Game& g, const std::string& text, BoxResult defaultButton,
   box.buttons = BoxButtons::OkCancel;
   box.defaultButton = defaultButton;
   box.caption = caption;
-  return g.ui.messageBox(box) == BoxResult::Ok;
+  return g.ui.messages.messageBox(box) == BoxResult::Ok;
 }
 
 }  // namespace velmora

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "core/game.h"
-#include "core/ui_port.h"
+#include "core/message_port.h"
 
 namespace velmora {
 
@@ -28,17 +28,20 @@ std::string joinPieces(const Pieces&... pieces) {
 // someone watches the screen: the simulator plays millions of turns that nobody reads.
 template <typename... Pieces>
 void showLine1(Game& g, const Pieces&... pieces) {
-  if (g.ui.watched()) g.ui.showLine1(detail::joinPieces(pieces...), g.state.messageWait);
+  if (g.ui.messages.watched())
+    g.ui.messages.showLine1(detail::joinPieces(pieces...), g.state.messageWait);
 }
 
 template <typename... Pieces>
 void showLine2(Game& g, const Pieces&... pieces) {
-  if (g.ui.watched()) g.ui.showLine2(detail::joinPieces(pieces...), g.state.messageWait);
+  if (g.ui.messages.watched())
+    g.ui.messages.showLine2(detail::joinPieces(pieces...), g.state.messageWait);
 }
 
 template <typename... Pieces>
 void showLine3(Game& g, const Pieces&... pieces) {
-  if (g.ui.watched()) g.ui.showLine3(detail::joinPieces(pieces...), g.state.messageWait);
+  if (g.ui.messages.watched())
+    g.ui.messages.showLine3(detail::joinPieces(pieces...), g.state.messageWait);
 }
 
 // A modal box with OK only and the default caption.

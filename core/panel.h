@@ -13,4 +13,7 @@ enum class Panel {
   Delegation = 7,  // pic7
 };
 
+// The text labels of the command panels that the game writes.
+enum class PanelLabel { Pic2, Pic5, Pic6, Souba, Pic7 };
+
 }  // namespace velmora

@@ -1,8 +1,9 @@
 #include "core/panels.h"
 
+#include "core/board_port.h"
 #include "core/game.h"
+#include "core/panel_port.h"
 #include "core/province_check.h"
-#include "core/ui_port.h"
 
 namespace velmora {
 
@@ -10,23 +11,23 @@ namespace {
 
 void showOrderPanelFor(Game& g) {
   showPanel(g, Panel::Order);
-  g.ui.setPanelLabel(PanelLabel::Pic2, g.state.provinces[g.state.currentProvince].name);
+  g.ui.panels.setPanelLabel(PanelLabel::Pic2, g.state.provinces[g.state.currentProvince].name);
 }
 
 void finishOrder(Game& g, bool checkFirst) {
-  g.ui.setPanelLabel(PanelLabel::Pic2, "");
-  g.ui.setPanelLabel(PanelLabel::Pic5, "");
+  g.ui.panels.setPanelLabel(PanelLabel::Pic2, "");
+  g.ui.panels.setPanelLabel(PanelLabel::Pic5, "");
   if (checkFirst) checkProvince(g, g.state.currentProvince);
   showPanel(g, Panel::Message);
-  g.ui.setDelegationMenuEnabled(false);
+  g.ui.board.setDelegationMenuEnabled(false);
   g.state.orderCompleted = true;
 }
 
 }  // namespace
 
 void showPanel(Game& g, Panel panel) {
-  g.ui.setPanelLabel(PanelLabel::Souba, "");
-  g.ui.showPanel(panel);
+  g.ui.panels.setPanelLabel(PanelLabel::Souba, "");
+  g.ui.panels.showPanel(panel);
   g.currentPanel = panel;
 }
 
@@ -42,7 +43,7 @@ void showTargetPanel(Game& g) { showPanel(g, Panel::Target); }
 void showAmountPanel(Game& g) {
   showPanel(g, Panel::Amount);
   const Province& p = g.state.provinces[g.state.currentProvince];
-  g.ui.setAmountText(
+  g.ui.panels.setAmountText(
       std::to_string(g.state.selectedCommand == CommandKind::SellFood ? p.food : p.gold));
 }
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/board_port.h"
+#include "core/message_port.h"
 #include "core/messages.h"
 #include "core/numeric.h"
 
@@ -46,23 +48,23 @@ void reportBelow(Game& g, const char* label, std::int32_t value) {
 [[gnu::always_inline]] inline void check(Game& g, int p, bool watched) {
   const Province& pr = g.state.provinces[p];
   if (!withinLimits(pr)) reportLimits(g, pr);
-  if (watched) g.ui.redrawProvince(pr, isPlayerProvince(g.state, p));
+  if (watched) g.ui.board.redrawProvince(pr, isPlayerProvince(g.state, p));
 }
 
 }  // namespace
 
-void checkProvince(Game& g, int p) { check(g, p, g.ui.watched()); }
+void checkProvince(Game& g, int p) { check(g, p, g.ui.messages.watched()); }
 
 // Every press checks all ten: the screen is asked once whether anyone watches it.
 void checkAllProvinces(Game& g) {
-  const bool watched = g.ui.watched();
+  const bool watched = g.ui.messages.watched();
   for (int p = 1; p <= kProvinceCount; ++p) check(g, p, watched);
 }
 
 void redrawAllProvinces(Game& g) {
-  if (!g.ui.watched()) return;
+  if (!g.ui.messages.watched()) return;
   for (int p = 1; p <= kProvinceCount; ++p) {
-    g.ui.redrawProvince(g.state.provinces[p], isPlayerProvince(g.state, p));
+    g.ui.board.redrawProvince(g.state.provinces[p], isPlayerProvince(g.state, p));
   }
 }
 

@@ -1,9 +1,12 @@
 #include "core/scenario.h"
 
+#include "core/board_port.h"
 #include "core/course.h"
 #include "core/market.h"
 #include "core/messages.h"
 #include "core/province_check.h"
+#include "core/quiet_port.h"
+#include "core/random.h"
 
 namespace velmora {
 
@@ -18,7 +21,7 @@ void newGame(Game& g) {
   s.autoAdvanceReady = true;
   s.turnStart = true;
   s.delegated.fill(false);
-  g.ui.setCaption(turnCaption(s));
+  g.ui.board.setCaption(turnCaption(s));
 
   setProvince(s, 1, "尾張", "織田", 20, 20, 30, 10, 10, 10, 35, 50);
   setProvince(s, 2, "三河", "徳川", 10, 10, 25, 10, 10, 10, 15, 50);
@@ -52,7 +55,17 @@ void newGame(Game& g) {
 void openGame(Game& g) {
   newGame(g);
   showLine1(g, std::to_string(g.state.year) + "年目、春です");
-  g.ui.setOkLabelVisible(true);
+  g.ui.board.setOkLabelVisible(true);
+}
+
+std::vector<std::string> openingHouseNames() {
+  QuietPort quiet;
+  SeededRandom random(0);
+  Game opening(quiet, random);
+  newGame(opening);
+  std::vector<std::string> names;
+  for (int n = 1; n <= kNationCount; ++n) names.push_back(opening.state.nations[n].name);
+  return names;
 }
 
 }  // namespace velmora

@@ -11,7 +11,8 @@
 
 #include "core/course.h"
 #include "core/game.h"
-#include "core/ui_port.h"
+#include "core/message_port.h"
+#include "core/record_port.h"
 #include "game/save_game.h"
 #include "persistence/checked_path.h"
 #include "persistence/save_file.h"
@@ -79,14 +80,14 @@ void autosaveFailed(Game& g, const std::string& why) {
   const std::string text =
       "オートセーブできませんでした。\n" + why + "\nゲームはそのまま続きます。";
   if (g.autosaveFailureShown) {
-    g.ui.addToHistory(text);
+    g.ui.record.addToHistory(text);
     return;
   }
   g.autosaveFailureShown = true;
   MessageBoxRequest box;
   box.text = text;
   box.warning = true;
-  g.ui.messageBox(box);
+  g.ui.messages.messageBox(box);
 }
 
 // The folder, made when missing (the save folder too) and held to the save's rules. Only a

@@ -1,9 +1,9 @@
 #include "game/game_start.h"
 
+#include "core/board_port.h"
 #include "core/game.h"
 #include "core/messages.h"
 #include "core/scenario.h"
-#include "core/ui_port.h"
 #include "game/autosave.h"
 #include "game/save_game.h"
 
@@ -45,8 +45,8 @@ void startNewGame(Game& g) {
   g.currentPanel = Panel::Message;
   g.okLock = 0;
   g.delegationLabel.clear();
-  g.ui.setAutoPressTimer(false);
-  g.ui.setDelegationMenuEnabled(false);
+  g.ui.board.setAutoPressTimer(false);
+  g.ui.board.setDelegationMenuEnabled(false);
   openGame(g);
   autosaveTurnStart(g);
 }
@@ -62,6 +62,13 @@ void resumeFromAutosave(Game& g, const AutosaveChooser& choose) {
     return;
   }
   if (const std::optional<std::filesystem::path> file = choose(entries)) loadGameFrom(g, *file);
+}
+
+bool chooseNewGameSettings(Game& g, const std::function<bool()>& choose) {
+  const GameState before = g.state;
+  if (choose()) return true;
+  if (!g.ended) g.state = before;
+  return false;
 }
 
 }  // namespace velmora

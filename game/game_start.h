@@ -29,4 +29,8 @@ using AutosaveChooser =
     std::function<std::optional<std::filesystem::path>(const std::vector<AutosaveEntry>&)>;
 void resumeFromAutosave(Game& g, const AutosaveChooser& choose);
 
+// The settings dialog for a new game, shown by `choose` (true on its OK). The dialog's load
+// already changes the state: its close keeps the game as it was.
+bool chooseNewGameSettings(Game& g, const std::function<bool()>& choose);
+
 }  // namespace velmora

@@ -9,6 +9,7 @@
 #include "core/messages.h"
 #include "core/numeric.h"
 #include "core/order_input.h"
+#include "core/panel_port.h"
 #include "core/panels.h"
 
 namespace velmora {
@@ -62,7 +63,8 @@ void selectTargetOrder(Game& g, CommandKind kind) {
   GameState& s = g.state;
   s.selectedCommand = kind;
   showTargetPanel(g);
-  g.ui.setPanelLabel(PanelLabel::Pic6, actionLabel(kind) + s.provinces[s.currentProvince].name);
+  g.ui.panels.setPanelLabel(PanelLabel::Pic6,
+                            actionLabel(kind) + s.provinces[s.currentProvince].name);
   const bool ready = kind == CommandKind::Move ? prepareMove(g, s.currentProvince)
                                                : prepareAttack(g, s.currentProvince);
   if (!ready) backToOrderPanel(g);
@@ -72,10 +74,11 @@ void selectAmountOrder(Game& g, CommandKind kind) {
   GameState& s = g.state;
   s.selectedCommand = kind;
   showAmountPanel(g);
-  g.ui.setPanelLabel(PanelLabel::Pic5, actionLabel(kind) + s.provinces[s.currentProvince].name);
+  g.ui.panels.setPanelLabel(PanelLabel::Pic5,
+                            actionLabel(kind) + s.provinces[s.currentProvince].name);
   // The panel switch has just emptied the market line; the orders without a price leave it so.
   const std::string market = marketLine(s, kind);
-  if (!market.empty()) g.ui.setPanelLabel(PanelLabel::Souba, market);
+  if (!market.empty()) g.ui.panels.setPanelLabel(PanelLabel::Souba, market);
 }
 
 void selectNothing(Game& g) {

@@ -2,11 +2,15 @@
 
 #include <sys/stat.h>
 
+#include "core/board_port.h"
 #include "core/course.h"
+#include "core/game_state.h"
 #include "core/market.h"
+#include "core/message_port.h"
 #include "core/messages.h"
 #include "core/panels.h"
 #include "core/province_check.h"
+#include "core/record_port.h"
 #include "game/autosave.h"
 #include "persistence/save_file.h"
 
@@ -18,7 +22,7 @@ void showFailure(Game& g, const std::string& text) {
   MessageBoxRequest box;
   box.text = text;
   box.warning = true;
-  g.ui.messageBox(box);
+  g.ui.messages.messageBox(box);
 }
 
 }  // namespace
@@ -74,7 +78,7 @@ bool loadGameFrom(Game& g, const std::filesystem::path& file) {
         g, "ロードできませんでした。\n" + loaded.error.describe() + "\nゲームはそのまま続きます。");
     return false;
   }
-  g.ui.gameLoaded(file.string());
+  g.ui.record.gameLoaded(file.string());
   restoreGame(g, std::move(*loaded.value));
   showBox(g, "ロードしました");
   autosaveTurnStart(g);
@@ -90,7 +94,7 @@ void restoreGame(Game& g, GameState loaded) {
   checkAllProvinces(g);
   showMarketPrices(g);
   showLine1(g, turnCaption(g.state) + "です");
-  g.ui.setCaption(turnCaption(g.state));
+  g.ui.board.setCaption(turnCaption(g.state));
 }
 
 }  // namespace velmora

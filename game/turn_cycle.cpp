@@ -3,15 +3,18 @@
 #include <array>
 
 #include "ai/computer_turn.h"
+#include "core/board_port.h"
 #include "core/course.h"
 #include "core/details.h"
 #include "core/events.h"
 #include "core/market.h"
+#include "core/message_port.h"
 #include "core/messages.h"
 #include "core/numeric.h"
 #include "core/panels.h"
 #include "core/province_check.h"
 #include "core/random.h"
+#include "core/window_port.h"
 #include "game/autosave.h"
 #include "game/save_game.h"
 
@@ -28,18 +31,19 @@ void pressOk(Game& g) {
   }
   if (g.okLock >= 1) return;
   if (s.orderPosition == 1) shuffleOrder(g);
-  g.ui.setOkLabelVisible(false);
+  g.ui.board.setOkLabelVisible(false);
   playPosition(g, s.orderPosition);
   if (g.ended) return;
   s.orderPosition += 1;
-  g.ui.setAutoPressTimer(s.orderPosition <= kProvinceCount);
+  g.ui.board.setAutoPressTimer(s.orderPosition <= kProvinceCount);
   checkAllProvinces(g);
   g.okLock = 0;
-  g.ui.cycleOkButton();
+  g.ui.board.cycleOkButton();
   // The prompt also shows whenever only the player can press: in auto mode after the player's
   // order or after the player was attacked the timer waits, and the turn must not look stuck.
   const bool waitsForPlayer = s.autoAdvance && !s.autoAdvanceReady;
-  g.ui.setOkLabelVisible(s.enterAdvance || waitsForPlayer || s.orderPosition > kProvinceCount);
+  g.ui.board.setOkLabelVisible(s.enterAdvance || waitsForPlayer ||
+                               s.orderPosition > kProvinceCount);
 }
 
 void playPosition(Game& g, int k) {
@@ -54,7 +58,7 @@ void playPosition(Game& g, int k) {
     return;
   }
   showLine1(g, "あなたの番です ", pr.name);
-  g.ui.setDelegationMenuEnabled(true);
+  g.ui.board.setDelegationMenuEnabled(true);
   s.orderJustStarted = true;
   s.currentProvince = p;
   beginPlayerOrder(g);
@@ -117,9 +121,9 @@ void advanceSeason(Game& g) {
   } else {
     s.season += 1;
   }
-  if (g.ui.watched()) g.ui.setCaption(turnCaption(s));
+  if (g.ui.messages.watched()) g.ui.board.setCaption(turnCaption(s));
   recordSeasonStart(g);
-  g.ui.setOkLabelVisible(true);
+  g.ui.board.setOkLabelVisible(true);
   if (s.season == 3) {
     const ProvinceChanges beforeHarvest(g);
     harvest(s);
@@ -139,13 +143,13 @@ void advanceSeason(Game& g) {
   }
   recordUnification(g);
   showLine1(g, first, "が統一しました");
-  g.ui.showCourse(g.course);
+  g.ui.windows.showCourse(g.course);
   endGame(g);
 }
 
 void keyOnMessagePanel(Game& g, bool isEnter) {
   if (g.ended) return;
-  g.ui.setLockTimer(true);
+  g.ui.board.setLockTimer(true);
   if (isEnter) {
     pressOk(g);
     g.okLock += 1;
@@ -159,7 +163,7 @@ void autoPressTick(Game& g) {
 
 void lockTimerTick(Game& g) {
   g.okLock = 0;
-  g.ui.setLockTimer(false);
+  g.ui.board.setLockTimer(false);
 }
 
 bool quitGame(Game& g) {
@@ -184,15 +188,15 @@ void endGame(Game& g) {
   MessageBoxRequest box;
   box.text = "終了です";
   box.caption = g.state.title;
-  g.ui.messageBox(box);
+  g.ui.messages.messageBox(box);
   terminateGame(g);
 }
 
 void terminateGame(Game& g) {
   g.ended = true;
-  g.ui.setAutoPressTimer(false);
-  g.ui.setLockTimer(false);
-  g.ui.terminate();
+  g.ui.board.setAutoPressTimer(false);
+  g.ui.board.setLockTimer(false);
+  g.ui.windows.terminate();
 }
 
 }  // namespace velmora

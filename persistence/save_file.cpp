@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/game_state.h"
 #include "persistence/checked_path.h"
 
 namespace velmora {

@@ -4,12 +4,13 @@
 #include <optional>
 #include <string>
 
-#include "core/game_state.h"
 #include "persistence/save_format.h"
 
 // Game.dt on disk, without any message box: the game's save and load commands and the
 // simulator share these.
 namespace velmora {
+
+struct GameState;
 
 // Writes the saved part of the state to `file`. The bytes go to a new file of this save alone,
 // made beside it without a name where the file system allows (else under a temporary name),

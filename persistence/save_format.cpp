@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/game_state.h"
 #include "persistence/save_records.h"
 #include "persistence/shift_jis.h"
 

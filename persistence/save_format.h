@@ -4,11 +4,11 @@
 #include <string>
 #include <string_view>
 
-#include "core/game_state.h"
-
 // Game.dt as bytes: 287 lines ended by CR LF, Shift_JIS text, one value per line in a fixed
 // order. No file access here; see save_file.h.
 namespace velmora {
+
+struct GameState;  // by name only: what reports save errors need not rebuild with the state
 
 inline constexpr const char* kSaveFileName = "Game.dt";
 

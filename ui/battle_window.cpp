@@ -11,8 +11,8 @@
 #include "combat/battle.h"
 #include "combat/tactics.h"
 #include "core/game.h"
+#include "core/message_port.h"
 #include "core/terms.h"
-#include "core/ui_port.h"
 #include "game/turn_cycle.h"
 #include "ui/app_setup.h"
 #include "ui/key_codes.h"
@@ -255,7 +255,7 @@ void BattleWindow::emergencyQuit() {
   box.buttons = velmora::BoxButtons::OkCancel;
   box.defaultButton = velmora::BoxResult::Cancel;
   box.warning = true;
-  if (game_.ui.messageBox(box) != velmora::BoxResult::Ok) return;
+  if (game_.ui.messages.messageBox(box) != velmora::BoxResult::Ok) return;
   closeFromGame();
   velmora::endGame(game_);
 }

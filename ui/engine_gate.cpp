@@ -1,16 +1,16 @@
 #include "ui/engine_gate.h"
-#include "core/game.h"
+#include "core/game_view.h"
 
 namespace velmora::ui {
 
 bool EngineGate::runTick(const std::function<void()>& handler) {
-  if (busy() || g_.ended) return false;
+  if (busy() || gameEnded(g_)) return false;
   runNow(handler);
   return true;
 }
 
 void EngineGate::runPlayer(std::function<void()> handler) {
-  if (g_.ended) return;
+  if (gameEnded(g_)) return;
   if (busy()) {
     waiting_.push_back(std::move(handler));
     return;
@@ -23,14 +23,14 @@ void EngineGate::runNow(const std::function<void()>& handler) {
   handler();
   --depth_;
   // Presses that came in while the handler ran, in the order they came.
-  while (depth_ == 0 && !waiting_.empty() && !g_.ended) {
+  while (depth_ == 0 && !waiting_.empty() && !gameEnded(g_)) {
     std::function<void()> next = std::move(waiting_.front());
     waiting_.pop_front();
     ++depth_;
     next();
     --depth_;
   }
-  if (g_.ended) waiting_.clear();
+  if (gameEnded(g_)) waiting_.clear();
 }
 
 }  // namespace velmora::ui

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QWidget>
 
-#include "core/game.h"
+#include "core/game_view.h"
 #include "ui/rules_text.h"
 
 namespace velmora::ui {
@@ -25,7 +25,7 @@ bool EntryRules::eventFilter(QObject* obj, QEvent* e) {
 }
 
 void EntryRules::describeBoxes(QWidget* panel) {
-  const CommandKind kind = g_.state.selectedCommand;
+  const CommandKind kind = pendingOrder(g_);
   if (panel == amountPanel_) {
     if (auto* box = panel->findChild<QLineEdit*>(QStringLiteral("txtPic5")))
       describe(box, amountBoxRules(kind));

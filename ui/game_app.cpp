@@ -11,6 +11,11 @@
 #include "ui/main_keys.h"
 #include "ui/main_window.h"
 #include "ui/nation_window.h"
+#include "ui/qt_board_port.h"
+#include "ui/qt_message_port.h"
+#include "ui/qt_panel_port.h"
+#include "ui/qt_record_port.h"
+#include "ui/qt_window_port.h"
 #include "ui/record_menu.h"
 #include "ui/save_location.h"
 #include "ui/session_menu.h"
@@ -18,7 +23,23 @@
 
 namespace velmora::ui {
 
-GameApp::GameApp() : rng_(0), game_(std::make_unique<Game>(port_, rng_)), gate_(*game_) {
+struct GamePorts {
+  explicit GamePorts(QtPort& port)
+      : messages(port), board(port), panels(port), windows(port), record(port) {}
+  Screen screen() { return {messages, board, panels, windows, record}; }
+
+  QtMessagePort messages;
+  QtBoardPort board;
+  QtPanelPort panels;
+  QtWindowPort windows;
+  QtRecordPort record;
+};
+
+GameApp::GameApp()
+    : ports_(std::make_unique<GamePorts>(port_)),
+      rng_(0),
+      game_(std::make_unique<Game>(ports_->screen(), rng_)),
+      gate_(*game_) {
   const std::filesystem::path programDir = QCoreApplication::applicationDirPath().toStdString();
   game_->saveDirectory = saveDirectoryFor(programDir);
   game_->makeSaveDirectory = game_->saveDirectory != programDir;
@@ -41,8 +62,7 @@ void GameApp::openSettings() {
   }
   settings_ = new SettingsDialog(*game_, port_, form_.get());
   // Its keyboard goes with it: a child of the dialog, removed from the application with it.
-  qApp->installEventFilter(
-      new SettingsKeys(*game_, gate_, settings_, [this] { return form_ != nullptr; }));
+  qApp->installEventFilter(new SettingsKeys(*game_, gate_, settings_));
   connect(settings_, &SettingsDialog::confirmed, this, &GameApp::settingsConfirmed);
   connect(settings_, &QDialog::finished, this, [this](int result) {
     settings_->deleteLater();
@@ -73,7 +93,7 @@ void GameApp::openNationWindowModal() {
 
 void GameApp::settingsConfirmed() {
   if (form_) {
-    port_.bringMainWindowToFront();
+    ports_->board.bringMainWindowToFront();
     return;
   }
   openMainWindow();
@@ -109,7 +129,7 @@ bool GameApp::chooseNewGameSettings() {
   if (settings_) settings_->reject();
   SettingsDialog dialog(*game_, port_, form_.get());
   dialog.setCancellable(true);
-  qApp->installEventFilter(new SettingsKeys(*game_, gate_, &dialog, [] { return true; }));
+  qApp->installEventFilter(new SettingsKeys(*game_, gate_, &dialog));
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -17,6 +17,7 @@ struct Game;
 namespace velmora::ui {
 
 class MainKeys;
+struct GamePorts;
 class MainWindow;
 class SessionMenu;
 
@@ -50,6 +51,7 @@ class GameApp : public QObject {
   bool chooseNewGameSettings();
 
   QtPort port_;
+  std::unique_ptr<GamePorts> ports_;  // the game's screen, one port for each role
   SeededRandom rng_;
   std::unique_ptr<Game> game_;  // by pointer: the screens need not rebuild with the game
   EngineGate gate_;

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QWindow>
 
-#include "core/messages.h"
+#include "core/game_view.h"
 #include "game/turn_cycle.h"
 #include "ui/engine_gate.h"
 #include "ui/key_codes.h"
@@ -15,13 +15,6 @@
 namespace velmora::ui {
 
 namespace {
-
-// A cursor wraps round: below the first place to the last, past the last to the first.
-int wrapped(int value, int count) {
-  if (value < 0) return count - 1;
-  if (value > count - 1) return 0;
-  return value;
-}
 
 // The keypad digit 0..9 of a key code, or -1.
 int keypadDigit(int code) {
@@ -34,23 +27,6 @@ bool isKeyPress(QObject* obj, QEvent* e, QWidget* window) {
 }
 
 }  // namespace
-
-int amountCursorStep(Game& g, TargetCursors& cursors, int direction) {
-  if (g.state.orderJustStarted) cursors.amount = 0;
-  const int focused = cursors.amount;
-  cursors.amount = wrapped(cursors.amount + direction, 3);
-  g.state.orderJustStarted = false;
-  return focused;
-}
-
-int targetCursorStep(Game& g, TargetCursors& cursors, int direction, int count) {
-  if (g.state.orderJustStarted) cursors.target = 0;
-  g.state.orderJustStarted = false;
-  if (count < 1) return -1;
-  // A cursor left from an earlier, longer list is held to this one's bounds.
-  cursors.target = wrapped(cursors.target + direction, count);
-  return cursors.target;
-}
 
 MainKeys::MainKeys(Game& g, EngineGate& gate, MainWindow* form, QObject* parent)
     : QObject(parent), g_(g), gate_(gate), form_(form) {}
@@ -77,24 +53,24 @@ bool MainKeys::mainWindowKey(int key, Qt::KeyboardModifiers modifiers) {
   bool used = isKeypadNavigation(key, modifiers);
 
   // 1. The message panel: any key arms the Enter lock, Enter presses OK.
-  if (g_.currentPanel == Panel::Message) {
+  if (shownPanel(g_) == Panel::Message) {
     const bool enter = code == vk::kEnter;
     if (form_) form_->noteKeyOnMessagePanel();
     gate_.runPlayer([this, enter] { keyOnMessagePanel(g_, enter); });
     used = used || enter;
   }
-  if (!form_ || g_.ended) return true;
+  if (!form_ || gameEnded(g_)) return true;
 
   // The grey Home key brings back the map's top left corner, where the message panel and the
   // order panel stand, however far the map was scrolled away. Elsewhere Home is the lists'
   // and text boxes' own.
-  if (code == vk::kHome && (g_.currentPanel == Panel::Message || g_.currentPanel == Panel::Order)) {
+  if (code == vk::kHome && (shownPanel(g_) == Panel::Message || shownPanel(g_) == Panel::Order)) {
     form_->scrollMapHome();
     return true;
   }
 
   // 2. The order panel; nothing else is looked at.
-  if (g_.currentPanel == Panel::Order) {
+  if (shownPanel(g_) == Panel::Order) {
     switch (digit) {
       case 1:
         return press("cmdGunji");
@@ -103,7 +79,7 @@ bool MainKeys::mainWindowKey(int key, Qt::KeyboardModifiers modifiers) {
       case 3:
         return press("cmdNothing");
       case 4:
-        form_->scrollToProvince(g_.state.currentProvince);
+        form_->scrollToProvince(currentProvince(g_));
         return true;
       default:
         return used;
@@ -111,14 +87,14 @@ bool MainKeys::mainWindowKey(int key, Qt::KeyboardModifiers modifiers) {
   }
 
   // 3. Military orders.
-  if (g_.currentPanel == Panel::Military) {
+  if (shownPanel(g_) == Panel::Military) {
     static const char* const kButtons[] = {"cmdIdo", "cmdSento", "cmdHeizokyo", "cmdBusouzokyo",
                                            "cmdReturnGunji"};
     if (digit >= 1 && digit <= 5) used = press(kButtons[digit - 1]);
   }
 
   // 4. Political orders; nothing else is looked at.
-  if (g_.currentPanel == Panel::Political) {
+  if (shownPanel(g_) == Panel::Political) {
     static const char* const kButtons[] = {"cmdKokuryoku", "cmdMachi", "cmdSiro",
                                            "cmdUri",       "cmdKai",   "cmdReturnSeiji"};
     if (digit >= 1 && digit <= 6) return press(kButtons[digit - 1]);
@@ -126,7 +102,7 @@ bool MainKeys::mainWindowKey(int key, Qt::KeyboardModifiers modifiers) {
   }
 
   // 5. The amount, target and delegation panels; on the others the key goes nowhere.
-  switch (g_.currentPanel) {
+  switch (shownPanel(g_)) {
     case Panel::Amount:
       if (code == vk::kEnter) return press("cmdOkpic5");
       if (code == vk::kDecimal) return press("cmdCancelpic5");
@@ -154,9 +130,8 @@ bool MainKeys::mainWindowKey(int key, Qt::KeyboardModifiers modifiers) {
   }
 }
 
-SettingsKeys::SettingsKeys(Game& g, EngineGate& gate, SettingsDialog* dialog,
-                           std::function<bool()> gameStarted)
-    : QObject(dialog), g_(g), gate_(gate), window_(dialog), gameStarted_(std::move(gameStarted)) {}
+SettingsKeys::SettingsKeys(Game& g, EngineGate& gate, SettingsDialog* dialog)
+    : QObject(dialog), g_(g), gate_(gate), window_(dialog) {}
 
 bool SettingsKeys::eventFilter(QObject* obj, QEvent* e) {
   if (!isKeyPress(obj, e, window_)) return QObject::eventFilter(obj, e);
@@ -187,18 +162,10 @@ bool SettingsKeys::settingsKey(SettingsDialog* dialog, int key, Qt::KeyboardModi
   return !window_ || QApplication::focusWidget() != focused || isKeypadNavigation(key, modifiers);
 }
 
+// Before the first game the confirmation offers no save: there is nothing to save, and the
+// offer would overwrite the saved game with an empty one.
 void SettingsKeys::quit() {
-  if (gameStarted_ && gameStarted_()) {
-    gate_.runPlayer([this] { quitGame(g_); });
-    return;
-  }
-  // Before the first game there is nothing to save: asking would offer to overwrite the saved
-  // game with an empty one.
-  gate_.runPlayer([this] {
-    if (askOkCancel(g_, "終了します。よろしいですか?", BoxResult::Ok, g_.state.title)) {
-      terminateGame(g_);
-    }
-  });
+  gate_.runPlayer([this] { quitGame(g_); });
 }
 
 }  // namespace velmora::ui

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <functional>
 
+#include "core/target_cursors.h"
+
 namespace velmora {
 struct Game;
 }  // namespace velmora
@@ -13,20 +15,6 @@ namespace velmora::ui {
 class EngineGate;
 class MainWindow;
 class SettingsDialog;
-
-// The two cursors of the target panel; only the keyboard moves them, and nothing of them is
-// saved.
-struct TargetCursors {
-  int amount = 0;  // the amount box the next Up or Down acts on
-  int target = 0;  // the list item last selected by Left or Right
-};
-
-// Each step returns what the press acts on and then moves its cursor; the first press of an
-// order (the game's flag, shared by both) starts from the beginning.
-// Down (+1) / Up (-1): the amount box 0..2 to focus.
-int amountCursorStep(Game& g, TargetCursors& cursors, int direction);
-// Right (+1) / Left (-1) over a list of count targets: the item to select (-1 when empty).
-int targetCursorStep(Game& g, TargetCursors& cursors, int direction, int count);
 
 // The main window's keyboard: installed on the application, it sees every key at the main
 // window's own window object before the focused control does.
@@ -53,9 +41,7 @@ class MainKeys : public QObject {
 // reach the focused control afterwards, as typed.
 class SettingsKeys : public QObject {
  public:
-  // gameStarted tells whether a game runs yet (the main window is open).
-  SettingsKeys(Game& g, EngineGate& gate, SettingsDialog* dialog,
-               std::function<bool()> gameStarted);
+  SettingsKeys(Game& g, EngineGate& gate, SettingsDialog* dialog);
 
  protected:
   bool eventFilter(QObject* obj, QEvent* e) override;
@@ -70,7 +56,6 @@ class SettingsKeys : public QObject {
   // the events sent meanwhile pass this filter; a QPointer<SettingsDialog> would then cast a
   // QWidget down to the dialog it no longer is.
   QPointer<QWidget> window_;
-  std::function<bool()> gameStarted_;
 };
 
 }  // namespace velmora::ui

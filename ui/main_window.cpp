@@ -15,7 +15,8 @@
 #include <QTimer>
 
 #include "commands/delegation.h"
-#include "core/game.h"
+#include "core/game_view.h"
+#include "core/order_input.h"
 #include "core/panels.h"
 #include "core/terms.h"
 #include "game/orders.h"
@@ -693,8 +694,8 @@ void MainWindow::removeDelegationLine(int index) {
 
 OrderInput MainWindow::orderInput() const {
   OrderInput in;
-  in.order = g_.state.selectedCommand;
-  in.province = g_.state.currentProvince;
+  in.order = pendingOrder(g_);
+  in.province = currentProvince(g_);
   in.amount = amountText().toStdString();
   in.target = selectedTargetText().toStdString();
   for (int box = 0; box < 3; ++box) in.targetAmounts[box] = targetAmountText(box).toStdString();
@@ -711,7 +712,7 @@ DelegationChoice MainWindow::delegationChoice() const {
 
 void MainWindow::closeEvent(QCloseEvent* e) {
   // A close asked for by the game itself is not questioned.
-  if (g_.ended) {
+  if (gameEnded(g_)) {
     e->accept();
     return;
   }
@@ -723,7 +724,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     return;
   }
   player([this] { quitGame(g_); });
-  if (g_.ended) {
+  if (gameEnded(g_)) {
     e->accept();
   } else {
     e->ignore();  // the player declined: the window stays open

@@ -6,8 +6,7 @@
 #include <array>
 #include <functional>
 
-#include "core/order_input.h"
-#include "core/ui_port.h"
+#include "core/panel.h"
 #include "ui/scroll_math.h"
 
 class QLabel;
@@ -20,7 +19,9 @@ class QScrollBar;
 class QTimer;
 
 namespace velmora {
+struct DelegationChoice;
 struct Game;
+struct OrderInput;
 }  // namespace velmora
 
 namespace velmora::ui {

@@ -2,7 +2,8 @@
 
 #include <QStringList>
 
-#include "core/game_state.h"
+#include "core/province.h"
+#include "core/state_terms.h"
 #include "ui/main_window.h"
 #include "ui/map_surface.h"
 #include "ui/province_panel.h"

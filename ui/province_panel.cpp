@@ -1,6 +1,6 @@
 #include "ui/province_panel.h"
 
-#include "core/game_state.h"
+#include "core/province.h"
 #include "ui/rules_text.h"
 #include "ui/twips.h"
 

@@ -1,6 +1,6 @@
 #include "ui/record_menu.h"
 
-#include "core/game.h"
+#include "core/game_view.h"
 #include "ui/course_window.h"
 #include "ui/history_window.h"
 #include "ui/qt_port.h"
@@ -48,14 +48,13 @@ void RecordMenu::openHistory() {
 
 void RecordMenu::openCourse() {
   if (!course_) {
-    course_ = new CourseWindow(port_.houseNames(), game_.course, playerHouseNumber(game_.state),
-                               mainWindow_);
+    course_ =
+        new CourseWindow(port_.houseNames(), courseOf(game_), playerHouse(game_), mainWindow_);
     course_->setAttribute(Qt::WA_DeleteOnClose);
     // Not modal from the menu: it follows the game, a point each season.
     connect(&port_.history(), &History::seasonBegan, course_,
             [window = course_.data(), game = &game_, port = &port_] {
-              window->followCourse(port->houseNames(), game->course,
-                                   playerHouseNumber(game->state));
+              window->followCourse(port->houseNames(), courseOf(*game), playerHouse(*game));
             });
   }
   bringUp(course_);

@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QMenu>
 
-#include "core/game.h"
+#include "core/game_view.h"
 #include "game/autosave.h"
 #include "game/game_start.h"
 #include "ui/autosave_window.h"
@@ -41,18 +41,13 @@ void SessionMenu::newGame() {
 }
 
 void SessionMenu::chooseNewGameSettings() {
-  if (g_.ended) return;
-  if (!g_.state.turnStart) {
+  if (gameEnded(g_)) return;
+  if (!atTurnStart(g_)) {
     // A press queued behind the question started the turn: the refusal instead.
     gate_.runPlayer([this] { askNewGame(g_); });
     return;
   }
-  // The dialog's load already changes the state; its close keeps the game as it was.
-  const GameState before = g_.state;
-  if (!hooks_.chooseSettings()) {
-    if (!g_.ended) g_.state = before;
-    return;
-  }
+  if (!velmora::chooseNewGameSettings(g_, hooks_.chooseSettings)) return;
   gate_.runPlayer([this] {
     port_.history().clear();
     hooks_.reseed();

@@ -10,8 +10,6 @@
 #include <QRadioButton>
 
 #include "core/game.h"
-#include "core/quiet_port.h"
-#include "core/random.h"
 #include "core/scenario.h"
 #include "core/settings.h"
 #include "ui/app_setup.h"
@@ -35,11 +33,9 @@ QStringList houseNames(const GameState& s) {
 
 QStringList houseNames(const Game& g) {
   if (g.started) return houseNames(g.state);
-  QuietPort quiet;
-  SeededRandom random(0);
-  Game opening(quiet, random);
-  newGame(opening);
-  return houseNames(opening.state);
+  QStringList names;
+  for (const std::string& name : openingHouseNames()) names << qs(name);
+  return names;
 }
 
 // "*" and an empty box are the ways to watch that need no question.

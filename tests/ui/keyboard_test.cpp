@@ -493,7 +493,7 @@ TEST_F(KeyboardTest, SaveFromTheMenuThenLoadRestoresThePanels) {
   startKeyboardGame();
   Province& owari = game().state.provinces[1];
   owari.gold = 123;
-  app->port().redrawProvince(owari, true);
+  app->game().ui.board.redrawProvince(owari, true);
   control<QAction>("mnuSave")->trigger();
   EXPECT_EQ(boxTexts().back(), "セーブしました");
   const std::string path = saveDir.filePath(QStringLiteral("Game.dt")).toStdString();
@@ -507,7 +507,7 @@ TEST_F(KeyboardTest, SaveFromTheMenuThenLoadRestoresThePanels) {
   const std::string foodPrice = control<QLabel>("lblMsgKome")->text().toStdString();
   owari.gold = 5;
   game().state.foodPrice = 9;
-  app->port().redrawProvince(owari, true);
+  app->game().ui.board.redrawProvince(owari, true);
   control<QLabel>("lblMsgKome")->setText(QStringLiteral("9"));
   control<QLabel>("lblMsg")->setText(QStringLiteral("x"));
 

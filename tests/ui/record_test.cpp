@@ -16,6 +16,7 @@
 
 #include "core/course.h"
 #include "core/game.h"
+#include "core/ui_port.h"
 #include "game/save_game.h"
 #include "game/turn_cycle.h"
 #include "simulation.h"
@@ -72,7 +73,7 @@ TEST_F(UiTest, HistoryHoldsTheSeasonAsTheLogShowsIt) {
   // A box of several lines is one entry.
   MessageBoxRequest box;
   box.text = "セーブできませんでした。\n理由\n前のセーブファイルはそのまま残っています。";
-  app->port().messageBox(box);
+  app->game().ui.messages.messageBox(box);
   EXPECT_EQ(entries.back(),
             u8("セーブできませんでした。 / 理由 / 前のセーブファイルはそのまま残っています。"));
 }

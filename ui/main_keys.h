@@ -13,6 +13,7 @@ namespace velmora::ui {
 class EngineGate;
 class MainWindow;
 class SettingsDialog;
+struct PanelControl;
 
 // The two cursors of the target panel; only the keyboard moves them, and nothing of them is
 // saved.
@@ -40,8 +41,8 @@ class MainKeys : public QObject {
  private:
   // Returns true when the key is used up and must not reach the focused control.
   bool mainWindowKey(int key, Qt::KeyboardModifiers modifiers);
-  // Clicks a button of the main window, as the mouse would; the key is then used up.
-  bool press(const char* button);
+  // Presses a command panel's button: what its click does; the key is then used up.
+  bool press(const PanelControl& button);
 
   Game& g_;
   EngineGate& gate_;

@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <vector>
+
+#include "ui/rules_text.h"
+
+class QLineEdit;
 
 namespace velmora {
 struct Game;
@@ -14,18 +19,23 @@ namespace velmora::ui {
 // description.
 class EntryRules : public QObject {
  public:
-  // Watches the panels pic5 and pic6 of the main window given, whose child it becomes.
-  EntryRules(const Game& g, QWidget* form);
+  // A box of the panel and what of the pending order it holds.
+  struct Box {
+    QLineEdit* box;
+    RulesEntry entry;  // Amount, or the target panel's Troops, Food or Gold
+  };
+
+  // Watches the panel given, whose child it becomes.
+  EntryRules(const Game& g, QWidget* panel, std::vector<Box> boxes);
 
  protected:
   bool eventFilter(QObject* obj, QEvent* e) override;
 
  private:
-  void describeBoxes(QWidget* panel);
+  void describeBoxes();
 
   const Game& g_;
-  QWidget* amountPanel_;
-  QWidget* targetPanel_;
+  std::vector<Box> boxes_;
 };
 
 }  // namespace velmora::ui

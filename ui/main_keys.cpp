@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QPushButton>
 #include <QWindow>
 
 #include "core/game_view.h"
 #include "game/turn_cycle.h"
+#include "ui/command_panels.h"
 #include "ui/engine_gate.h"
 #include "ui/key_codes.h"
 #include "ui/main_window.h"
@@ -37,8 +37,8 @@ bool MainKeys::eventFilter(QObject* obj, QEvent* e) {
   return mainWindowKey(key->key(), key->modifiers());
 }
 
-bool MainKeys::press(const char* button) {
-  if (auto* b = form_->findChild<QPushButton*>(QLatin1String(button))) b->click();
+bool MainKeys::press(const PanelControl& button) {
+  form_->runCommand(button.action);
   return true;
 }
 
@@ -69,47 +69,39 @@ bool MainKeys::mainWindowKey(int key, Qt::KeyboardModifiers modifiers) {
     return true;
   }
 
+  // The command panels' buttons each answer the key their panel's table gives them (keypad
+  // digits, Enter, the decimal point). A press can show another panel, so the button is looked
+  // up on the panel shown at each step.
+  const auto keyed = [this, code] { return buttonForKey(shownPanel(g_), code); };
+
   // 2. The order panel; nothing else is looked at.
   if (shownPanel(g_) == Panel::Order) {
-    switch (digit) {
-      case 1:
-        return press("cmdGunji");
-      case 2:
-        return press("cmdSeiji");
-      case 3:
-        return press("cmdNothing");
-      case 4:
-        form_->scrollToProvince(currentProvince(g_));
-        return true;
-      default:
-        return used;
+    if (const PanelControl* button = keyed()) return press(*button);
+    if (digit == 4) {
+      form_->scrollToProvince(currentProvince(g_));
+      return true;
     }
+    return used;
   }
 
   // 3. Military orders.
   if (shownPanel(g_) == Panel::Military) {
-    static const char* const kButtons[] = {"cmdIdo", "cmdSento", "cmdHeizokyo", "cmdBusouzokyo",
-                                           "cmdReturnGunji"};
-    if (digit >= 1 && digit <= 5) used = press(kButtons[digit - 1]);
+    if (const PanelControl* button = keyed()) used = press(*button);
   }
 
   // 4. Political orders; nothing else is looked at.
   if (shownPanel(g_) == Panel::Political) {
-    static const char* const kButtons[] = {"cmdKokuryoku", "cmdMachi", "cmdSiro",
-                                           "cmdUri",       "cmdKai",   "cmdReturnSeiji"};
-    if (digit >= 1 && digit <= 6) return press(kButtons[digit - 1]);
+    if (const PanelControl* button = keyed()) return press(*button);
     return used;
   }
 
   // 5. The amount, target and delegation panels; on the others the key goes nowhere.
   switch (shownPanel(g_)) {
     case Panel::Amount:
-      if (code == vk::kEnter) return press("cmdOkpic5");
-      if (code == vk::kDecimal) return press("cmdCancelpic5");
+      if (const PanelControl* button = keyed()) return press(*button);
       return used;
     case Panel::Target:
-      if (code == vk::kEnter) return press("cmdOkpic6");
-      if (code == vk::kDecimal) return press("cmdCancelpic6");
+      if (const PanelControl* button = keyed()) return press(*button);
       if (code == vk::kDown || code == vk::kUp) {
         form_->focusTargetAmount(amountCursorStep(g_, cursors_, code == vk::kDown ? 1 : -1));
         return true;
@@ -122,8 +114,7 @@ bool MainKeys::mainWindowKey(int key, Qt::KeyboardModifiers modifiers) {
       }
       return used;
     case Panel::Delegation:
-      if (code == vk::kEnter) return press("cmdOkPic7");
-      if (code == vk::kDecimal) return press("cmdCancelPic7");
+      if (const PanelControl* button = keyed()) return press(*button);
       return used;
     default:
       return true;

@@ -15,6 +15,7 @@ namespace velmora::ui {
 class EngineGate;
 class MainWindow;
 class SettingsDialog;
+struct PanelControl;
 
 // The main window's keyboard: installed on the application, it sees every key at the main
 // window's own window object before the focused control does.
@@ -28,8 +29,8 @@ class MainKeys : public QObject {
  private:
   // Returns true when the key is used up and must not reach the focused control.
   bool mainWindowKey(int key, Qt::KeyboardModifiers modifiers);
-  // Clicks a button of the main window, as the mouse would; the key is then used up.
-  bool press(const char* button);
+  // Presses a command panel's button: what its click does; the key is then used up.
+  bool press(const PanelControl& button);
 
   Game& g_;
   EngineGate& gate_;

@@ -23,46 +23,19 @@
 #include "game/save_game.h"
 #include "game/turn_cycle.h"
 #include "ui/app_setup.h"
+#include "ui/command_panels.h"
 #include "ui/engine_gate.h"
-#include "ui/entry_rules.h"
 #include "ui/main_window_names.h"
 #include "ui/map_surface.h"
 #include "ui/map_wheel.h"
 #include "ui/province_panel.h"
 #include "ui/qt_port.h"
-#include "ui/rules_text.h"
 #include "ui/twips.h"
 #include "ui/widgets_util.h"
 
 namespace velmora::ui {
 
 namespace {
-
-QFrame* addPanel(QWidget* surface, const char* name, int left, int top, int width, int height) {
-  auto* panel = new QFrame(surface);
-  panel->setObjectName(QLatin1String(name));
-  panel->setFrameStyle(QFrame::Box | QFrame::Plain);
-  panel->setGeometry(twRect(left, top, width, height));
-  setButtonFace(panel);
-  return panel;
-}
-
-// A text of a command panel: light cyan, sized to its text unless a size is given.
-QLabel* panelText(QWidget* panel, const char* name, const char* text, int left, int top,
-                  int width = 0, int height = 0) {
-  QLabel* label =
-      addLabel(panel, QLatin1String(name), QString::fromUtf8(text), left, top, width, height);
-  setBackground(label, kPanelTextColour);
-  return label;
-}
-
-QLineEdit* textBox(QWidget* panel, const QString& name, int left, int top, int width, int height) {
-  auto* box = new QLineEdit(panel);
-  box->setObjectName(name);
-  box->setGeometry(twRect(left, top, width, height));
-  box->setTextMargins(0, 0, 0, 0);
-  return box;
-}
 
 // Selects a row of a list; a row out of range leaves nothing selected (a current row alone
 // would still count as a choice).
@@ -78,14 +51,6 @@ void selectRow(QListWidget* list, int row) {
 void fillList(QListWidget* list, const QStringList& lines) {
   list->clear();
   list->addItems(lines);
-}
-
-QListWidget* listBox(QWidget* panel, const char* name, int left, int top, int width, int height) {
-  auto* list = new QListWidget(panel);
-  list->setObjectName(QLatin1String(name));
-  list->setGeometry(twRect(left, top, width, height));
-  list->setSelectionMode(QAbstractItemView::SingleSelection);
-  return list;
 }
 
 // The four help panels: where they stand, their text and their buttons.
@@ -110,7 +75,6 @@ MainWindow::MainWindow(Game& g, QtPort& port, EngineGate& gate, QWidget* parent)
   for (int p = 1; p <= kProvinceCount; ++p) provincePanels_[p] = new ProvincePanel(p, surface_);
   buildMessagePanel(surface_);
   buildCommandPanels(surface_);
-  new EntryRules(g_, this);
   buildHelpPanels(surface_);
   buildMenus();
 
@@ -207,119 +171,48 @@ void MainWindow::buildMessagePanel(QWidget* surface) {
   okPrompt_->raise();
 }
 
-QPushButton* MainWindow::orderButton(QWidget* panel, const char* name, const char* caption,
-                                     int left, int top, int width, int height) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), panel);
-  button->setObjectName(QLatin1String(name));
-  button->setGeometry(twRect(left, top, width, height));
-  // At the window's 12 pixels "3.何もしない" fills its 73-pixel button and the order captions
-  // their 65 pixels, and the style's margins cut off the first and last characters.
-  QFont captionFont = button->font();
-  captionFont.setPixelSize(11);
-  button->setFont(captionFont);
-  return button;
-}
-
 void MainWindow::buildCommandPanels(QWidget* surface) {
-  auto toPanel = [this](QPushButton* button, Panel panel) {
-    connect(button, &QPushButton::clicked, this,
-            [this, panel] { player([this, panel] { velmora::showPanel(g_, panel); }); });
-  };
-  auto order = [this](QPushButton* button, CommandKind kind) {
-    describe(button, orderRules(kind));
-    connect(button, &QPushButton::clicked, this,
-            [this, kind] { player([this, kind] { selectOrder(g_, kind); }); });
-  };
+  const CommandPanels built(surface, g_,
+                            [this](const CommandAction& action) { runCommand(action); });
+  orderPanel_ = built.panel(Panel::Order);
+  militaryPanel_ = built.panel(Panel::Military);
+  politicalPanel_ = built.panel(Panel::Political);
+  amountPanel_ = built.panel(Panel::Amount);
+  targetPanel_ = built.panel(Panel::Target);
+  delegationPanel_ = built.panel(Panel::Delegation);
+  firstOrderButton_ = built.firstButton(Panel::Order);
+  provinceName_ = built.text(Part::ProvinceName);
+  amountHeading_ = built.text(Part::AmountHeading);
+  marketNote_ = built.text(Part::MarketNote);
+  amountBox_ = built.box(Part::AmountBox);
+  targetHeading_ = built.text(Part::TargetHeading);
+  targetList_ = built.list(Part::TargetList);
+  targetAmountBoxes_ = {built.box(Part::TroopsBox), built.box(Part::FoodBox),
+                        built.box(Part::GoldBox)};
+  delegationHeading_ = built.text(Part::DelegationHeading);
+  delegationList_ = built.list(Part::DelegationList);
+}
 
-  orderPanel_ = addPanel(surface, "pic2", 0, 0, 3135, 2295);
-  panelText(orderPanel_, "lblPic2Heading", "プレイヤーの番です", 120, 0);
-  provinceName_ = panelText(orderPanel_, "lblPic2", "", 120, 240);
-  QPushButton* military = orderButton(orderPanel_, "cmdGunji", "1.軍事系", 0, 600, 1095, 375);
-  describe(military, militaryGroupRules());
-  toPanel(military, Panel::Military);
-  QPushButton* political = orderButton(orderPanel_, "cmdSeiji", "2.政治系", 0, 1080, 1095, 375);
-  describe(political, politicalGroupRules());
-  toPanel(political, Panel::Political);
-  order(orderButton(orderPanel_, "cmdNothing", "3.何もしない", 0, 1560, 1095, 375),
-        CommandKind::DoNothing);
-
-  militaryPanel_ = addPanel(surface, "pic3", 0, 0, 3135, 2295);
-  order(orderButton(militaryPanel_, "cmdIdo", "1.移動", 120, 120, 975, 255), CommandKind::Move);
-  order(orderButton(militaryPanel_, "cmdSento", "2.戦闘", 120, 480, 975, 255), CommandKind::Attack);
-  order(orderButton(militaryPanel_, "cmdHeizokyo", "3.兵増強", 1320, 120, 975, 255),
-        CommandKind::RaiseTroops);
-  order(orderButton(militaryPanel_, "cmdBusouzokyo", "4.武装強化", 1320, 480, 975, 255),
-        CommandKind::RaiseArms);
-  toPanel(orderButton(militaryPanel_, "cmdReturnGunji", "5.戻る", 120, 840, 975, 255),
-          Panel::Order);
-
-  politicalPanel_ = addPanel(surface, "pic4", 0, 0, 3135, 2295);
-  order(orderButton(politicalPanel_, "cmdKokuryoku", "1.国力増大", 120, 120, 975, 255),
-        CommandKind::RaisePower);
-  order(orderButton(politicalPanel_, "cmdMachi", "2.町増築", 120, 480, 975, 255),
-        CommandKind::BuildTown);
-  order(orderButton(politicalPanel_, "cmdSiro", "3.城普請", 120, 840, 975, 255),
-        CommandKind::BuildCastle);
-  order(orderButton(politicalPanel_, "cmdUri", "4.食料売り", 1320, 120, 975, 255),
-        CommandKind::SellFood);
-  order(orderButton(politicalPanel_, "cmdKai", "5.食料買い", 1320, 480, 975, 255),
-        CommandKind::BuyFood);
-  toPanel(orderButton(politicalPanel_, "cmdReturnSeiji", "6.戻る", 1320, 840, 975, 255),
-          Panel::Order);
-
-  auto confirm = [this](QPushButton* button) {
-    connect(button, &QPushButton::clicked, this, &MainWindow::confirmPendingOrder);
-  };
-
-  amountPanel_ = addPanel(surface, "pic5", 0, 0, 3135, 2295);
-  amountHeading_ = panelText(amountPanel_, "lblPic5", "", 120, 240);
-  marketNote_ = panelText(amountPanel_, "lblSouba", "", 120, 600);
-  panelText(amountPanel_, "lblPic5Amount", "投資額", 360, 840);
-  amountBox_ = textBox(amountPanel_, QStringLiteral("txtPic5"), 960, 840, 1095, 270);
-  confirm(orderButton(amountPanel_, "cmdOkpic5", "OK", 960, 1200, 1095, 375));
-  toPanel(orderButton(amountPanel_, "cmdCancelpic5", "Cancel", 960, 1680, 1095, 375), Panel::Order);
-
-  targetPanel_ = addPanel(surface, "pic6", 0, 0, 3135, 2295);
-  targetHeading_ = panelText(targetPanel_, "lblPic6", "", 120, 0);
-  panelText(targetPanel_, "lblPic6Target", "移動先は?", 120, 360);
-  targetList_ = listBox(targetPanel_, "lstPic6", 120, 600, 1215, 600);
-  confirm(orderButton(targetPanel_, "cmdOkpic6", "OK", 120, 1200, 1215, 375));
-  toPanel(orderButton(targetPanel_, "cmdCancelpic6", "Cancel", 120, 1560, 1215, 375), Panel::Order);
-  QPushButton* help = orderButton(targetPanel_, "cmdSentoHelp", "ヘルプ", 120, 1920, 1215, 255);
-  connect(help, &QPushButton::clicked, this,
-          [this] { port_.showInfo(QString::fromUtf8("方向キーでタブ移動します")); });
-  panelText(targetPanel_, "lblPic6Troops", "兵力数は?", 1920, 120);
-  panelText(targetPanel_, "lblPic6Food", "食料の数は?", 1920, 720);
-  panelText(targetPanel_, "lblPic6Gold", "金の数は?", 1920, 1560);
-  const int boxTops[3] = {360, 1080, 1800};
-  for (int i = 0; i < 3; ++i) {
-    targetAmountBoxes_[i] =
-        textBox(targetPanel_, QStringLiteral("txtPic6(%1)").arg(i), 1920, boxTops[i], 855, 270);
-  }
-
-  delegationPanel_ = addPanel(surface, "pic7", 0, 0, 3135, 2295);
-  delegationHeading_ = panelText(delegationPanel_, "lblPic7", "", 120, 240, 1335, 255);
-  delegationList_ = listBox(delegationPanel_, "lstPic7", 120, 600, 1335, 1320);
-  QPushButton* ok7 = orderButton(delegationPanel_, "cmdOkPic7", "OK", 1680, 360, 1215, 375);
-  connect(ok7, &QPushButton::clicked, this, &MainWindow::confirmDelegationChoice);
-  toPanel(orderButton(delegationPanel_, "cmdCancelPic7", "Cancel", 1680, 960, 1215, 375),
-          Panel::Order);
-  QLabel* note = panelText(delegationPanel_, "lblPic7Note", "設定したらCancelでもどります", 1680,
-                           1440, 1215, 615);
-  // Three lines in its 41 pixels: a smaller font with its lines set closer, a pixel clear of
-  // the box's edges.
-  QFont noteFont = note->font();
-  noteFont.setPixelSize(10);
-  note->setFont(noteFont);
-  note->setMargin(1);
-  note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  setCloseLines(note, 85);
-
-  for (QWidget* panel : {orderPanel_, militaryPanel_, politicalPanel_, amountPanel_, targetPanel_,
-                         delegationPanel_}) {
-    panel->hide();
+void MainWindow::runCommand(const CommandAction& action) {
+  switch (action.kind) {
+    case CommandAction::ShowPanel:
+      player([this, panel = action.panel] { velmora::showPanel(g_, panel); });
+      return;
+    case CommandAction::ChooseOrder:
+      player([this, kind = action.order] { selectOrder(g_, kind); });
+      return;
+    case CommandAction::ConfirmOrder:
+      confirmPendingOrder();
+      return;
+    case CommandAction::ConfirmDelegation:
+      confirmDelegationChoice();
+      return;
+    case CommandAction::ExplainTargetKeys:
+      port_.showInfo(QString::fromUtf8("方向キーでタブ移動します"));
+      return;
   }
 }
+
 
 void MainWindow::buildHelpPanels(QWidget* surface) {
   // clang-format off
@@ -607,9 +500,7 @@ void MainWindow::showPanel(Panel panel) {
   shownPanel_ = next;
   // The keyboard's place on the order panel is its first button, not wherever the focus fell
   // when the panel before it was hidden (a help panel's 閉じる).
-  if (panel == Panel::Order) {
-    orderPanel_->findChild<QPushButton*>(QStringLiteral("cmdGunji"))->setFocus();
-  }
+  if (panel == Panel::Order) firstOrderButton_->setFocus();
 }
 
 void MainWindow::setPanelLabel(PanelLabel label, const QString& text) {

@@ -28,6 +28,7 @@ namespace velmora::ui {
 
 class EngineGate;
 class MapSurface;
+struct CommandAction;
 class ProvincePanel;
 class QtPort;
 
@@ -75,6 +76,8 @@ class MainWindow : public QMainWindow {
 
   // Shows a panel in the message panel's place and hides the one shown before.
   void showPanel(Panel panel);
+  // What a command panel's button does; its click and its key both come here.
+  void runCommand(const CommandAction& action);
   // Panel texts size themselves to their text, except the delegation heading's fixed box.
   void setPanelLabel(PanelLabel label, const QString& text);
 
@@ -123,8 +126,6 @@ class MainWindow : public QMainWindow {
   void buildHelpPanels(QWidget* surface);
   void buildMenus();
   void buildScrollBars(QWidget* client);
-  QPushButton* orderButton(QWidget* panel, const char* name, const char* caption, int left, int top,
-                           int width, int height);
   void player(std::function<void()> handler);
   // The OK buttons of the entry panels and of the delegation panel.
   void confirmPendingOrder();
@@ -163,6 +164,7 @@ class MainWindow : public QMainWindow {
   QWidget* targetPanel_ = nullptr;                 // pic6
   QWidget* delegationPanel_ = nullptr;             // pic7
   QWidget* shownPanel_ = nullptr;                  // the one in the message panel's place
+  QPushButton* firstOrderButton_ = nullptr;        // cmdGunji
   QLabel* provinceName_ = nullptr;                 // lblPic2
   QLabel* amountHeading_ = nullptr;                // lblPic5
   QLabel* marketNote_ = nullptr;                   // lblSouba

@@ -66,6 +66,15 @@ void setCloseLines(QLabel* label, int percent) {
                      .arg(label->text().toHtmlEscaped()));
 }
 
+QFrame* addPanel(QWidget* surface, const char* name, int left, int top, int width, int height) {
+  auto* panel = new QFrame(surface);
+  panel->setObjectName(QLatin1String(name));
+  panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+  panel->setGeometry(twRect(left, top, width, height));
+  setButtonFace(panel);
+  return panel;
+}
+
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
                  int width, int height) {
   auto* label = new QLabel(text, parent);

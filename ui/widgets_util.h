@@ -40,6 +40,9 @@ struct AccessibleName {
 };
 void setAccessibleNames(QWidget* root, std::initializer_list<AccessibleName> names);
 
+// A panel on the map at a place given in twips: a plain box in the button face.
+QFrame* addPanel(QWidget* surface, const char* name, int left, int top, int width, int height);
+
 // A child label at a place given in twips; width and height 0 let it size itself to its text.
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
                  int width = 0, int height = 0);

@@ -213,7 +213,6 @@ void MainWindow::runCommand(const CommandAction& action) {
   }
 }
 
-
 void MainWindow::buildHelpPanels(QWidget* surface) {
   // clang-format off
   const HelpPanel kPanels[4] = {

@@ -20,7 +20,7 @@ set(pkg_src ${PROJECT_SOURCE_DIR}/packaging)
 set(pkg_out ${PROJECT_BINARY_DIR}/packaging)
 
 # The build folder is a place the game runs from: the marker keeps its save beside it
-# (ui/save_location.h), and the game's page stands beside the program there.
+# (ui/app/save_location.h), and the game's page stands beside the program there.
 file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/velmora.portable
      CONTENT "This folder's Velmora keeps its saved game, Game.dt, beside the program.\n")
 configure_file(${PROJECT_SOURCE_DIR}/assets/velmora.html ${PROJECT_BINARY_DIR}/velmora.html
@@ -118,7 +118,7 @@ install(CODE "
                             \"\$ENV{DESTDIR}\${program}\" COMMAND_ERROR_IS_FATAL ANY)
   endif()
 ")
-# ui/home_page.h finds the page in share/games/velmora beside the program's folder.
+# ui/app/home_page.h finds the page in share/games/velmora beside the program's folder.
 install(FILES ${PROJECT_SOURCE_DIR}/assets/velmora.html DESTINATION ${share}/games/velmora)
 velmora_install_launcher(${share}/applications ${VELMORA_APP_ID}.desktop
                          ${CMAKE_INSTALL_BINDIR} ${VELMORA_APP_ID})

@@ -15,8 +15,8 @@
 #include "core/quiet_port.h"
 #include "core/random.h"
 #include "core/scenario.h"
-#include "ui/battle_window.h"
-#include "ui/nation_window.h"
+#include "ui/windows/battle_window.h"
+#include "ui/windows/nation_window.h"
 
 namespace {
 

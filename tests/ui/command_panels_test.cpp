@@ -10,7 +10,7 @@
 #include "core/game.h"
 #include "core/panels.h"
 #include "game/orders.h"
-#include "ui/command_panels.h"
+#include "ui/main/command_panels.h"
 #include "ui_fixture.h"
 
 namespace velmora::ui::test {

@@ -12,12 +12,12 @@
 
 #include "core/game.h"
 #include "core/province_check.h"
-#include "ui/app_setup.h"
-#include "ui/battle_window.h"
-#include "ui/event_window.h"
-#include "ui/map_surface.h"
-#include "ui/nation_window.h"
-#include "ui/province_panel.h"
+#include "ui/app/app_setup.h"
+#include "ui/windows/battle_window.h"
+#include "ui/windows/event_window.h"
+#include "ui/main/map_surface.h"
+#include "ui/windows/nation_window.h"
+#include "ui/main/province_panel.h"
 #include "ui_fixture.h"
 
 namespace velmora::ui::test {

@@ -10,8 +10,8 @@
 #include <optional>
 #include <string>
 
-#include "ui/home_page.h"
-#include "ui/save_location.h"
+#include "ui/app/home_page.h"
+#include "ui/app/save_location.h"
 
 namespace velmora::ui {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "ui/key_codes.h"
+#include "ui/main/key_codes.h"
 
 namespace {
 

@@ -107,8 +107,8 @@ TEST_F(UiTest, EmptyPanelTextsShowNothing) {
 
 #include <QTextDocument>
 
-#include "ui/battle_window.h"
-#include "ui/nation_window.h"
+#include "ui/windows/battle_window.h"
+#include "ui/windows/nation_window.h"
 
 namespace velmora::ui::test {
 namespace {

@@ -6,8 +6,8 @@
 #include "core/province_check.h"
 #include "game/game_start.h"
 #include "game/save_game.h"
-#include "ui/house_colours.h"
-#include "ui/map_surface.h"
+#include "ui/common/house_colours.h"
+#include "ui/main/map_surface.h"
 #include "ui_fixture.h"
 
 namespace velmora::ui::test {

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/province_panel.h"
+#include "ui/main/province_panel.h"
 #include "ui_fixture.h"
 
 namespace velmora::ui::test {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/game_state.h"
-#include "ui/nation_lines.h"
+#include "ui/windows/nation_lines.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "core/quiet_port.h"
 #include "core/random.h"
 #include "core/scenario.h"
-#include "ui/nation_lines.h"
-#include "ui/nation_window.h"
+#include "ui/windows/nation_lines.h"
+#include "ui/windows/nation_window.h"
 
 namespace {
 

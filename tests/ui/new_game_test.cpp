@@ -1,7 +1,7 @@
 // 新しいゲーム from the menu: refused in a turn; at a turn start the settings dialog, modal,
 // whose OK begins the opening anew and whose close keeps the game.
 #include "core/game.h"
-#include "ui/qt_port.h"
+#include "ui/port/qt_port.h"
 #include "ui_fixture.h"
 
 namespace velmora::ui::test {

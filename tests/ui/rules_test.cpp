@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/game.h"
-#include "ui/widgets_util.h"
+#include "ui/common/widgets_util.h"
 #include "ui_fixture.h"
 
 namespace velmora::ui::test {

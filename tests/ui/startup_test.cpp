@@ -1,7 +1,7 @@
 #include <QLabel>
 
 #include "core/game.h"
-#include "ui/province_panel.h"
+#include "ui/main/province_panel.h"
 #include "ui_fixture.h"
 
 namespace velmora::ui::test {

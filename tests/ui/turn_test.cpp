@@ -9,8 +9,8 @@
 
 #include "core/game.h"
 #include "core/ui_port.h"
-#include "ui/engine_gate.h"
-#include "ui/event_window.h"
+#include "ui/port/engine_gate.h"
+#include "ui/windows/event_window.h"
 #include "ui_fixture.h"
 
 namespace velmora::ui::test {

@@ -19,9 +19,9 @@
 #include <memory>
 #include <vector>
 
-#include "ui/game_app.h"
-#include "ui/main_window.h"
-#include "ui/settings_dialog.h"
+#include "ui/app/game_app.h"
+#include "ui/main/main_window.h"
+#include "ui/windows/settings_dialog.h"
 
 namespace velmora::ui::test {
 

@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/game_app.h"
-#include "ui/history_window.h"
-#include "ui/main_window.h"
-#include "ui/record_menu.h"
-#include "ui/settings_dialog.h"
+#include "ui/app/game_app.h"
+#include "ui/windows/history_window.h"
+#include "ui/main/main_window.h"
+#include "ui/main/record_menu.h"
+#include "ui/windows/settings_dialog.h"
 #include "window_game.h"
 
 namespace velmora::ui {

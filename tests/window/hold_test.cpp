@@ -14,10 +14,10 @@
 #include "core/game.h"
 #include "core/messages.h"
 #include "core/panels.h"
-#include "ui/game_app.h"
-#include "ui/main_window.h"
-#include "ui/map_surface.h"
-#include "ui/message_hold.h"
+#include "ui/app/game_app.h"
+#include "ui/main/main_window.h"
+#include "ui/main/map_surface.h"
+#include "ui/port/message_hold.h"
 #include "window_game.h"
 
 namespace velmora::ui {

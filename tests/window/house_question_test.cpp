@@ -13,9 +13,9 @@
 #include <QWindow>
 
 #include "core/game.h"
-#include "ui/game_app.h"
-#include "ui/main_window.h"
-#include "ui/settings_dialog.h"
+#include "ui/app/game_app.h"
+#include "ui/main/main_window.h"
+#include "ui/windows/settings_dialog.h"
 
 namespace velmora::ui {
 namespace {

@@ -18,9 +18,9 @@
 #include <thread>
 
 #include "core/messages.h"
-#include "ui/game_app.h"
-#include "ui/main_window.h"
-#include "ui/settings_dialog.h"
+#include "ui/app/game_app.h"
+#include "ui/main/main_window.h"
+#include "ui/windows/settings_dialog.h"
 #include "window_game.h"
 
 namespace velmora::ui {

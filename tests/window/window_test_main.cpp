@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "ui/app_setup.h"
+#include "ui/app/app_setup.h"
 
 int main(int argc, char** argv) {
   // The runner's own saves and autosaves are never met: a data folder of this run alone.

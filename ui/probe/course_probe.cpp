@@ -20,8 +20,8 @@
 #include "core/quiet_port.h"
 #include "core/random.h"
 #include "core/scenario.h"
-#include "ui/app_setup.h"
-#include "ui/course_window.h"
+#include "ui/app/app_setup.h"
+#include "ui/windows/course_window.h"
 
 namespace {
 

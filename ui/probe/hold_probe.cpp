@@ -19,10 +19,10 @@
 #include <string>
 
 #include "core/game.h"
-#include "ui/app_setup.h"
-#include "ui/game_app.h"
-#include "ui/main_window.h"
-#include "ui/settings_dialog.h"
+#include "ui/app/app_setup.h"
+#include "ui/app/game_app.h"
+#include "ui/main/main_window.h"
+#include "ui/windows/settings_dialog.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <chrono>
 #include <cstdio>
 
-#include "ui/app_setup.h"
-#include "ui/game_app.h"
+#include "ui/app/app_setup.h"
+#include "ui/app/game_app.h"
 
 namespace {
 

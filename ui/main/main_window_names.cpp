@@ -1,0 +1,43 @@
+#include "ui/main/main_window_names.h"
+
+#include <QStringList>
+
+#include "core/province.h"
+#include "core/state_terms.h"
+#include "ui/main/main_window.h"
+#include "ui/main/map_surface.h"
+#include "ui/main/province_panel.h"
+#include "ui/common/widgets_util.h"
+
+namespace velmora::ui {
+
+void nameMainWindowParts(QWidget* form) {
+  // A panel is named by its heading or by what it asks for; a box or a list by the caption
+  // over it; the map and its scroll bars by the menu that opens and closes its panels.
+  setAccessibleNames(form, {
+                               {"Picture1", "国情報"},
+                               {"HScroll1", "国情報"},
+                               {"VScroll1", "国情報"},
+                               {"pic1", "メッセージ"},
+                               {"picSouba", "相場"},
+                               {"PicPic", "ヘルプ 国情報"},
+                               {"Picture2", "ヘルプ 国家情報"},
+                               {"Picture3", "ヘルプ ボタンについて"},
+                               {"picCur", "ヘルプ 数値入力"},
+                           });
+}
+
+void describeMap(MainWindow* form) {
+  QStringList lines;
+  for (int p = 1; p <= kProvinceCount; ++p) {
+    const ProvincePanel* panel = form->provincePanel(p);
+    if (panel->lblKuni->text().isEmpty()) continue;  // not drawn yet
+    lines << QStringList{panel->lblNum->text(), panel->lblKuni->text(), panel->lblRyoshu->text()}
+                 .join(QLatin1Char(' '));
+  }
+  const QString description = lines.join(QLatin1Char('\n'));
+  QWidget* map = form->mapSurface();
+  if (map->accessibleDescription() != description) map->setAccessibleDescription(description);
+}
+
+}  // namespace velmora::ui

@@ -13,11 +13,11 @@
 #include "core/game.h"
 #include "core/province_check.h"
 #include "ui/app/app_setup.h"
+#include "ui/main/map_surface.h"
+#include "ui/main/province_panel.h"
 #include "ui/windows/battle_window.h"
 #include "ui/windows/event_window.h"
-#include "ui/main/map_surface.h"
 #include "ui/windows/nation_window.h"
-#include "ui/main/province_panel.h"
 #include "ui_fixture.h"
 
 namespace velmora::ui::test {

@@ -16,9 +16,9 @@
 #include "ai/computer_turn.h"
 #include "core/game.h"
 #include "core/quiet_port.h"
-#include "ui/windows/battle_window.h"
 #include "ui/main/main_keys.h"
 #include "ui/main/province_panel.h"
+#include "ui/windows/battle_window.h"
 #include "ui_fixture.h"
 
 namespace velmora::ui::test {

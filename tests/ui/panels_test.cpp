@@ -11,10 +11,10 @@
 #include "core/game.h"
 #include "core/panels.h"
 #include "ui/app/home_page.h"
+#include "ui/common/widgets_util.h"
 #include "ui/main/map_surface.h"
 #include "ui/main/province_panel.h"
 #include "ui/main/scroll_math.h"
-#include "ui/common/widgets_util.h"
 #include "ui_fixture.h"
 
 namespace velmora::ui::test {

@@ -20,10 +20,10 @@
 #include "game/save_game.h"
 #include "game/turn_cycle.h"
 #include "simulation.h"
+#include "ui/main/record_menu.h"
+#include "ui/port/qt_port.h"
 #include "ui/windows/course_window.h"
 #include "ui/windows/history_window.h"
-#include "ui/port/qt_port.h"
-#include "ui/main/record_menu.h"
 #include "ui_fixture.h"
 
 namespace velmora::ui::test {

@@ -10,9 +10,9 @@
 #include <QTest>
 
 #include "ui/app/game_app.h"
-#include "ui/windows/history_window.h"
 #include "ui/main/main_window.h"
 #include "ui/main/record_menu.h"
+#include "ui/windows/history_window.h"
 #include "ui/windows/settings_dialog.h"
 #include "window_game.h"
 

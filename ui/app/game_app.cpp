@@ -8,17 +8,17 @@
 
 #include "core/game.h"
 #include "game/game_start.h"
+#include "ui/app/save_location.h"
+#include "ui/app/session_menu.h"
 #include "ui/main/main_keys.h"
 #include "ui/main/main_window.h"
-#include "ui/windows/nation_window.h"
+#include "ui/main/record_menu.h"
 #include "ui/port/qt_board_port.h"
 #include "ui/port/qt_message_port.h"
 #include "ui/port/qt_panel_port.h"
 #include "ui/port/qt_record_port.h"
 #include "ui/port/qt_window_port.h"
-#include "ui/main/record_menu.h"
-#include "ui/app/save_location.h"
-#include "ui/app/session_menu.h"
+#include "ui/windows/nation_window.h"
 #include "ui/windows/settings_dialog.h"
 
 namespace velmora::ui {

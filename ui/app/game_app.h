@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "core/random.h"
+#include "ui/main/record_menu.h"
 #include "ui/port/engine_gate.h"
 #include "ui/port/qt_port.h"
-#include "ui/main/record_menu.h"
 #include "ui/windows/settings_dialog.h"
 
 namespace velmora {

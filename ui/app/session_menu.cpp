@@ -6,11 +6,11 @@
 #include "core/game_view.h"
 #include "game/autosave.h"
 #include "game/game_start.h"
-#include "ui/windows/autosave_window.h"
-#include "ui/port/engine_gate.h"
 #include "ui/main/main_window.h"
+#include "ui/port/engine_gate.h"
 #include "ui/port/message_hold.h"
 #include "ui/port/qt_port.h"
+#include "ui/windows/autosave_window.h"
 
 namespace velmora::ui {
 

@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <vector>
 
-#include "ui/main/entry_rules.h"
-#include "ui/windows/rules_text.h"
 #include "ui/common/twips.h"
 #include "ui/common/widgets_util.h"
+#include "ui/main/entry_rules.h"
+#include "ui/windows/rules_text.h"
 
 namespace velmora::ui {
 

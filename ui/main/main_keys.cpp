@@ -7,9 +7,9 @@
 #include "core/game_view.h"
 #include "game/turn_cycle.h"
 #include "ui/main/command_panels.h"
-#include "ui/port/engine_gate.h"
 #include "ui/main/key_codes.h"
 #include "ui/main/main_window.h"
+#include "ui/port/engine_gate.h"
 #include "ui/windows/settings_dialog.h"
 
 namespace velmora::ui {

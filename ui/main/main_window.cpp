@@ -23,15 +23,15 @@
 #include "game/save_game.h"
 #include "game/turn_cycle.h"
 #include "ui/app/app_setup.h"
+#include "ui/common/twips.h"
+#include "ui/common/widgets_util.h"
 #include "ui/main/command_panels.h"
-#include "ui/port/engine_gate.h"
 #include "ui/main/main_window_names.h"
 #include "ui/main/map_surface.h"
 #include "ui/main/map_wheel.h"
 #include "ui/main/province_panel.h"
+#include "ui/port/engine_gate.h"
 #include "ui/port/qt_port.h"
-#include "ui/common/twips.h"
-#include "ui/common/widgets_util.h"
 
 namespace velmora::ui {
 

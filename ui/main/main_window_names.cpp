@@ -4,10 +4,10 @@
 
 #include "core/province.h"
 #include "core/state_terms.h"
+#include "ui/common/widgets_util.h"
 #include "ui/main/main_window.h"
 #include "ui/main/map_surface.h"
 #include "ui/main/province_panel.h"
-#include "ui/common/widgets_util.h"
 
 namespace velmora::ui {
 

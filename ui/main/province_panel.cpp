@@ -1,8 +1,8 @@
 #include "ui/main/province_panel.h"
 
 #include "core/province.h"
-#include "ui/windows/rules_text.h"
 #include "ui/common/twips.h"
+#include "ui/windows/rules_text.h"
 
 namespace velmora::ui {
 

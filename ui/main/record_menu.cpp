@@ -1,9 +1,9 @@
 #include "ui/main/record_menu.h"
 
 #include "core/game_view.h"
+#include "ui/port/qt_port.h"
 #include "ui/windows/course_window.h"
 #include "ui/windows/history_window.h"
-#include "ui/port/qt_port.h"
 
 namespace velmora::ui {
 

@@ -2,12 +2,12 @@
 
 #include "core/game_view.h"
 #include "core/province.h"
+#include "ui/common/widgets_util.h"
 #include "ui/main/main_window.h"
 #include "ui/main/main_window_names.h"
 #include "ui/main/map_surface.h"
 #include "ui/main/province_panel.h"
 #include "ui/port/qt_port.h"
-#include "ui/common/widgets_util.h"
 
 namespace velmora::ui {
 

@@ -1,9 +1,9 @@
 #include "ui/port/qt_message_port.h"
 
+#include "ui/common/widgets_util.h"
 #include "ui/main/main_window.h"
 #include "ui/port/message_hold.h"
 #include "ui/port/qt_port.h"
-#include "ui/common/widgets_util.h"
 
 namespace velmora::ui {
 

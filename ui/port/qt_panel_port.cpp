@@ -2,9 +2,9 @@
 
 #include <QStringList>
 
+#include "ui/common/widgets_util.h"
 #include "ui/main/main_window.h"
 #include "ui/port/qt_port.h"
-#include "ui/common/widgets_util.h"
 
 namespace velmora::ui {
 

@@ -7,8 +7,8 @@
 
 #include "core/game_view.h"
 #include "ui/app/home_page.h"
-#include "ui/main/main_window.h"
 #include "ui/common/widgets_util.h"
+#include "ui/main/main_window.h"
 
 namespace velmora::ui {
 

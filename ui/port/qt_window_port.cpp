@@ -2,13 +2,13 @@
 
 #include "core/course.h"
 #include "core/game.h"
+#include "ui/common/widgets_util.h"
+#include "ui/main/main_window.h"
+#include "ui/port/qt_port.h"
 #include "ui/windows/battle_window.h"
 #include "ui/windows/course_window.h"
 #include "ui/windows/event_window.h"
 #include "ui/windows/history_window.h"
-#include "ui/main/main_window.h"
-#include "ui/port/qt_port.h"
-#include "ui/common/widgets_util.h"
 
 namespace velmora::ui {
 

@@ -15,10 +15,10 @@
 #include "core/terms.h"
 #include "game/turn_cycle.h"
 #include "ui/app/app_setup.h"
-#include "ui/main/key_codes.h"
-#include "ui/windows/nation_window.h"
 #include "ui/common/twips.h"
 #include "ui/common/widgets_util.h"
+#include "ui/main/key_codes.h"
+#include "ui/windows/nation_window.h"
 
 namespace {
 

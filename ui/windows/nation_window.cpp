@@ -9,9 +9,9 @@
 
 #include "core/game.h"
 #include "ui/app/app_setup.h"
-#include "ui/windows/nation_lines.h"
 #include "ui/common/twips.h"
 #include "ui/common/widgets_util.h"
+#include "ui/windows/nation_lines.h"
 
 namespace {
 

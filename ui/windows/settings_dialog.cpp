@@ -13,11 +13,11 @@
 #include "core/scenario.h"
 #include "core/settings.h"
 #include "ui/app/app_setup.h"
+#include "ui/common/twips.h"
+#include "ui/common/widgets_util.h"
 #include "ui/port/message_hold.h"
 #include "ui/port/qt_port.h"
 #include "ui/windows/rules_text.h"
-#include "ui/common/twips.h"
-#include "ui/common/widgets_util.h"
 
 namespace velmora::ui {
 

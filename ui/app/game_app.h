@@ -36,6 +36,9 @@ class GameApp : public QObject {
   MainWindow* mainWindow() const { return form_.get(); }
   SettingsDialog* settingsDialog() const { return settings_; }
   RecordMenu* recordMenu() const { return record_; }
+  // For tests only: a game replayed in the window then draws what an engine run seeded alike
+  // draws, where the program seeds from the time of day.
+  void seedRandom(std::uint64_t seed) { rng_.reseed(seed); }
 
   // Opens the settings dialog, or raises it when it is open.
   void openSettings();

@@ -30,8 +30,8 @@
 #include "game/turn_cycle.h"
 #include "persistence/save_file.h"
 #include "recorded_turn.h"
-#include "ui/game_app.h"
-#include "ui/main_window.h"
+#include "ui/app/game_app.h"
+#include "ui/main/main_window.h"
 #include "window_game.h"
 
 namespace velmora::ui {

@@ -20,6 +20,7 @@
 #include "ui/port/qt_window_port.h"
 #include "ui/windows/nation_window.h"
 #include "ui/windows/settings_dialog.h"
+#include "ui/windows/window_opening.h"
 
 namespace velmora::ui {
 
@@ -55,40 +56,30 @@ GameApp::~GameApp() {
 void GameApp::start() { openSettings(); }
 
 void GameApp::openSettings() {
-  if (settings_) {
-    settings_->raise();
-    settings_->activateWindow();
-    return;
-  }
-  settings_ = new SettingsDialog(*game_, port_, form_.get());
-  // Its keyboard goes with it: a child of the dialog, removed from the application with it.
-  qApp->installEventFilter(new SettingsKeys(*game_, gate_, settings_));
-  connect(settings_, &SettingsDialog::confirmed, this, &GameApp::settingsConfirmed);
-  connect(settings_, &QDialog::finished, this, [this](int result) {
-    settings_->deleteLater();
-    // At start-up the dialog is the only window: closing it ends the program.
-    if (result == QDialog::Rejected && !form_) QCoreApplication::quit();
+  openBeside(settings_, [this] {
+    auto* dialog = new SettingsDialog(*game_, port_, form_.get());
+    // Its keyboard goes with it: a child of the dialog, removed from the application with it.
+    qApp->installEventFilter(new SettingsKeys(*game_, gate_, dialog));
+    connect(dialog, &SettingsDialog::confirmed, this, &GameApp::settingsConfirmed);
+    connect(dialog, &QDialog::finished, this, [this](int result) {
+      // At start-up the dialog is the only window: closing it ends the program.
+      if (result == QDialog::Rejected && !form_) QCoreApplication::quit();
+    });
+    return dialog;
   });
-  settings_->show();
 }
 
 void GameApp::openNationWindow() {
-  if (nation_) {
-    nation_->raise();
-    nation_->activateWindow();
-    return;
-  }
-  auto* window = new NationWindow(
-      *game_, [this](int p) { form_->scrollToProvince(p); }, form_.get());
-  window->setAttribute(Qt::WA_DeleteOnClose);
-  nation_ = window;
-  window->show();
+  openBeside(nation_, [this] {
+    return new NationWindow(
+        *game_, [this](int p) { form_->scrollToProvince(p); }, form_.get());
+  });
 }
 
 void GameApp::openNationWindowModal() {
   NationWindow window(
       *game_, [this](int p) { form_->scrollToProvince(p); }, form_.get());
-  window.exec();
+  openModal(window);
 }
 
 void GameApp::settingsConfirmed() {
@@ -130,7 +121,7 @@ bool GameApp::chooseNewGameSettings() {
   SettingsDialog dialog(*game_, port_, form_.get());
   dialog.setCancellable(true);
   qApp->installEventFilter(new SettingsKeys(*game_, gate_, &dialog));
-  return dialog.exec() == QDialog::Accepted;
+  return openModal(dialog) == QDialog::Accepted;
 }
 
 }  // namespace velmora::ui

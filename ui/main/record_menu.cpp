@@ -4,18 +4,9 @@
 #include "ui/port/qt_port.h"
 #include "ui/windows/course_window.h"
 #include "ui/windows/history_window.h"
+#include "ui/windows/window_opening.h"
 
 namespace velmora::ui {
-
-namespace {
-
-void bringUp(QWidget* window) {
-  window->show();
-  window->raise();
-  window->activateWindow();
-}
-
-}  // namespace
 
 RecordMenu::RecordMenu(velmora::Game& g, QtPort& port, QWidget* mainWindow)
     : QMenu(QString::fromUtf8("記録(&R)"), mainWindow),
@@ -39,25 +30,20 @@ HistoryWindow* RecordMenu::historyWindow() const { return history_; }
 CourseWindow* RecordMenu::courseWindow() const { return course_; }
 
 void RecordMenu::openHistory() {
-  if (!history_) {
-    history_ = new HistoryWindow(port_.history(), mainWindow_);
-    history_->setAttribute(Qt::WA_DeleteOnClose);
-  }
-  bringUp(history_);
+  openBeside(history_, [this] { return new HistoryWindow(port_.history(), mainWindow_); });
 }
 
 void RecordMenu::openCourse() {
-  if (!course_) {
-    course_ =
+  openBeside(course_, [this] {
+    auto* window =
         new CourseWindow(port_.houseNames(), courseOf(game_), playerHouse(game_), mainWindow_);
-    course_->setAttribute(Qt::WA_DeleteOnClose);
     // Not modal from the menu: it follows the game, a point each season.
-    connect(&port_.history(), &History::seasonBegan, course_,
-            [window = course_.data(), game = &game_, port = &port_] {
+    connect(&port_.history(), &History::seasonBegan, window,
+            [window, game = &game_, port = &port_] {
               window->followCourse(port->houseNames(), courseOf(*game), playerHouse(*game));
             });
-  }
-  bringUp(course_);
+    return window;
+  });
 }
 
 }  // namespace velmora::ui

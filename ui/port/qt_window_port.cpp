@@ -9,6 +9,7 @@
 #include "ui/windows/course_window.h"
 #include "ui/windows/event_window.h"
 #include "ui/windows/history_window.h"
+#include "ui/windows/window_opening.h"
 
 namespace velmora::ui {
 
@@ -23,7 +24,7 @@ void QtWindowPort::openBattleWindow() {
     });
   }
   battle_ = &window;
-  window.exec();
+  openModal(window);
   battle_ = nullptr;
 }
 
@@ -40,7 +41,7 @@ void QtWindowPort::showEventWindow(const std::vector<std::string>& lines,
   if (port_.terminated()) return;
   for (const auto& line : lines) port_.history().add(line);
   EventWindow window(lines, onOk, port_.boxParent());
-  window.exec();
+  openModal(window);
 }
 
 void QtWindowPort::showCourse(const Course& course) {
@@ -57,7 +58,7 @@ void QtWindowPort::showCourse(const Course& course) {
     window.showStandings(port_.houseNames(), houseRecords(s, course), unified,
                          [this, &window] { saveHistoryAs(port_.history(), &window); });
   }
-  window.exec();
+  openModal(window);
 }
 
 void QtWindowPort::terminate() { port_.terminate(); }

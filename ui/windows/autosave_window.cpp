@@ -9,6 +9,7 @@
 
 #include "game/autosave.h"
 #include "ui/common/widgets_util.h"
+#include "ui/windows/window_opening.h"
 
 namespace velmora::ui {
 
@@ -66,7 +67,7 @@ std::optional<std::filesystem::path> AutosaveWindow::chosen() const {
 std::optional<std::filesystem::path> AutosaveWindow::choose(
     const std::vector<AutosaveEntry>& entries, QWidget* parent) {
   AutosaveWindow window(entries, parent);
-  window.exec();
+  openModal(window);
   return window.chosen();
 }
 

@@ -19,6 +19,7 @@
 #include "ui/common/widgets_util.h"
 #include "ui/main/key_codes.h"
 #include "ui/windows/nation_window.h"
+#include "ui/windows/window_opening.h"
 
 namespace {
 
@@ -237,16 +238,8 @@ void BattleWindow::playRound() {
 }
 
 void BattleWindow::openNationWindow() {
-  if (nationWindow_) {
-    nationWindow_->raise();
-    nationWindow_->activateWindow();
-    return;
-  }
-  // Not modal: the battle waits where it is, and the nation window goes with
-  // it.
-  nationWindow_ = new NationWindow(game_, scrollToProvince_, this);
-  nationWindow_->setAttribute(Qt::WA_DeleteOnClose);
-  nationWindow_->show();
+  // Not modal: the battle waits where it is, and the nation window goes with it.
+  openBeside(nationWindow_, [this] { return new NationWindow(game_, scrollToProvince_, this); });
 }
 
 void BattleWindow::emergencyQuit() {

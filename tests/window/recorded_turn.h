@@ -15,15 +15,11 @@
 
 namespace velmora::replay {
 
+// A recorded order is what the engine is given: the OrderInput itself, and whether the game
+// refuses it (and sends the player back to the order panel).
 struct RecordedOrder {
-  int province = 0;
-  CommandKind order = CommandKind::None;
-  std::string amount;                        // txtPic5, as typed
-  std::string target;                        // the lstPic6 line chosen
-  std::array<std::string, 3> targetAmounts;  // txtPic6(0..2), as typed
-  bool refused = false;                      // the game sends the player back to the order panel
-
-  OrderInput input() const { return {order, province, amount, target, targetAmounts}; }
+  OrderInput input;
+  bool refused = false;
 };
 
 // The player's house holds province 1 and these; every other province keeps a garrison too
@@ -40,9 +36,9 @@ inline constexpr std::uint64_t kSeed = 20240607;
 inline RecordedOrder typed(int province, CommandKind order, std::string amount,
                            bool refused = false) {
   RecordedOrder o;
-  o.province = province;
-  o.order = order;
-  o.amount = std::move(amount);
+  o.input.province = province;
+  o.input.order = order;
+  o.input.amount = std::move(amount);
   o.refused = refused;
   return o;
 }
@@ -50,10 +46,10 @@ inline RecordedOrder typed(int province, CommandKind order, std::string amount,
 inline RecordedOrder moved(int province, std::string target, std::array<std::string, 3> amounts,
                            bool refused = false) {
   RecordedOrder o;
-  o.province = province;
-  o.order = CommandKind::Move;
-  o.target = std::move(target);
-  o.targetAmounts = std::move(amounts);
+  o.input.province = province;
+  o.input.order = CommandKind::Move;
+  o.input.target = std::move(target);
+  o.input.targetAmounts = std::move(amounts);
   o.refused = refused;
   return o;
 }
@@ -81,7 +77,7 @@ class ScriptCursor {
   const RecordedOrder* next(int province) {
     const auto& orders = recordedTurn();
     for (size_t i = 0; i < orders.size(); ++i) {
-      if (!used_[i] && orders[i].province == province) {
+      if (!used_[i] && orders[i].input.province == province) {
         used_[i] = true;
         return &orders[i];
       }

@@ -21,6 +21,7 @@
 
 #include "core/game.h"
 #include "core/map.h"
+#include "core/order_input.h"
 #include "core/quiet_port.h"
 #include "core/random.h"
 #include "core/scenario.h"
@@ -124,8 +125,8 @@ PlayedTurn playAsData(const fs::path& start, const fs::path& saves, GameState& l
         ADD_FAILURE() << "no recorded order left for province " << p;
         return turn;
       }
-      selectOrder(g, order->order);
-      if (order->order != CommandKind::DoNothing) confirmOrder(g, order->input());
+      selectOrder(g, order->input.order);
+      if (order->input.order != CommandKind::DoNothing) confirmOrder(g, order->input);
       EXPECT_EQ(g.currentPanel == Panel::Order, order->refused) << "province " << p;
     }
   } while (!g.state.turnStart && ++presses < kMostPresses);
@@ -220,43 +221,52 @@ class ReplayOnScreen : public ::testing::Test {
 
   // One recorded order, given on the order panel the game shows for its province.
   void give(const RecordedOrder& order) {
-    const auto [group, button] = buttonsFor(order.order);
+    const auto [group, button] = buttonsFor(order.input.order);
     if (group != nullptr) {
       QWidget* groupPanel = part(std::string_view(group) == "cmdGunji" ? "pic3" : "pic4");
       ASSERT_NO_FATAL_FAILURE(click(part(group)));
       ASSERT_NO_FATAL_FAILURE(waitFor([&] { return shows(groupPanel); }, group));
     }
     ASSERT_NO_FATAL_FAILURE(click(part(button)));
-    if (order.order == CommandKind::DoNothing) {
+    if (order.input.order == CommandKind::DoNothing) {
       ASSERT_NO_FATAL_FAILURE(waitFor([&] { return shows(message) && !shows(orders); }, button));
       return;
     }
 
-    QWidget* entry = nullptr;
-    if (order.order == CommandKind::Move) {
-      entry = part("pic6");
-      ASSERT_NO_FATAL_FAILURE(waitFor([&] { return shows(entry); }, "pic6"));
+    const bool move = order.input.order == CommandKind::Move;
+    QWidget* entry = part(move ? "pic6" : "pic5");
+    ASSERT_NO_FATAL_FAILURE(waitFor([&] { return shows(entry); }, move ? "pic6" : "pic5"));
+    if (move) {
       auto* list = part<QListWidget>("lstPic6");
-      const auto lines = list->findItems(QString::fromStdString(order.target), Qt::MatchExactly);
-      ASSERT_EQ(lines.size(), 1) << "no line " << order.target;
+      const auto lines =
+          list->findItems(QString::fromStdString(order.input.target), Qt::MatchExactly);
+      ASSERT_EQ(lines.size(), 1) << "no line " << order.input.target;
       ASSERT_NO_FATAL_FAILURE(wheelIntoView(list, lines[0]));
       ASSERT_NO_FATAL_FAILURE(click(list->viewport(), list->visualItemRect(lines[0]).center()));
       ASSERT_NO_FATAL_FAILURE(waitFor([&] { return lines[0]->isSelected(); }, "the line chosen"));
       for (int i = 0; i < 3; ++i) {
         const QString name = QStringLiteral("txtPic6(%1)").arg(i);
         ASSERT_NO_FATAL_FAILURE(
-            typeInto(part<QLineEdit>(name.toLatin1().constData()), order.targetAmounts[i]));
+            typeInto(part<QLineEdit>(name.toLatin1().constData()), order.input.targetAmounts[i]));
       }
-      ASSERT_NO_FATAL_FAILURE(click(part("cmdOkpic6")));
     } else {
-      entry = part("pic5");
-      ASSERT_NO_FATAL_FAILURE(waitFor([&] { return shows(entry); }, "pic5"));
-      ASSERT_NO_FATAL_FAILURE(typeInto(part<QLineEdit>("txtPic5"), order.amount));
-      ASSERT_NO_FATAL_FAILURE(click(part("cmdOkpic5")));
+      ASSERT_NO_FATAL_FAILURE(typeInto(part<QLineEdit>("txtPic5"), order.input.amount));
     }
+    // What the window hands the engine on OK is the recorded value (the other panel's boxes
+    // aside, which this order does not read).
+    const OrderInput handed = form->orderInput();
+    EXPECT_EQ(handed.order, order.input.order);
+    EXPECT_EQ(handed.province, order.input.province);
+    if (move) {
+      EXPECT_EQ(handed.target, order.input.target);
+      EXPECT_EQ(handed.targetAmounts, order.input.targetAmounts);
+    } else {
+      EXPECT_EQ(handed.amount, order.input.amount);
+    }
+    ASSERT_NO_FATAL_FAILURE(click(part(move ? "cmdOkpic6" : "cmdOkpic5")));
     ASSERT_NO_FATAL_FAILURE(waitFor(
         [&] { return !shows(entry) && (shows(orders) || shows(message)); }, "the order's end"));
-    EXPECT_EQ(shows(orders), order.refused) << "province " << order.province;
+    EXPECT_EQ(shows(orders), order.refused) << "province " << order.input.province;
   }
 
   // The whole turn: OK, and each player's province's recorded orders as its panel comes up.

@@ -22,6 +22,6 @@ int holderOf(const Game& g, int p) { return houseOf(g.state, p); }
 
 std::string seasonCaption(const Game& g) { return turnCaption(g.state); }
 
-const Course& courseOf(const Game& g) { return g.course; }
+const std::vector<SeasonStanding>& courseOf(const Game& g) { return g.course; }
 
 }  // namespace velmora

@@ -1,14 +1,15 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-#include "core/course.h"
 #include "core/panel.h"
 #include "core/state_terms.h"
 
 namespace velmora {
 
 struct Game;
+struct SeasonStanding;
 
 // What the screens read of the running game, for the windows that need no more of it than
 // this: they then do not rebuild with the game state.
@@ -25,6 +26,6 @@ int holderOf(const Game& g, int p);
 // "N年目の季", the caption of the main window.
 std::string seasonCaption(const Game& g);
 // The course of the game since it was started or loaded.
-const Course& courseOf(const Game& g);
+const std::vector<SeasonStanding>& courseOf(const Game& g);
 
 }  // namespace velmora

@@ -21,7 +21,7 @@ namespace {
 constexpr int kMapWidth = 918;
 constexpr int kMapHeight = 630;
 
-// The picture as the main window draws it (ui/map_surface.cpp), at a pixel ratio of 1.
+// The picture as the main window draws it (ui/main/map_surface.cpp), at a pixel ratio of 1.
 QImage renderedMap() {
   QSvgRenderer svg(QStringLiteral(":/assets/map.svg"));
   EXPECT_TRUE(svg.isValid());

@@ -32,7 +32,7 @@ struct CommandAction {
   CommandKind order = CommandKind::None;  // ChooseOrder: the order chosen
 };
 
-// Where a control's tooltip and accessible description come from (ui/rules_text.h).
+// Where a control's tooltip and accessible description come from (ui/windows/rules_text.h).
 enum class Rules {
   None,
   MilitaryGroup,   // militaryGroupRules()
@@ -82,7 +82,7 @@ struct PanelControl {
   const char* caption;   // UTF-8: a button's caption, a text's words; "" where the game writes
   TwipsRect place;       // within its panel
   CommandAction action;  // a button's
-  int key;               // the key code (ui/key_codes.h) that presses the button, 0 for none
+  int key;               // the key code (ui/main/key_codes.h) that presses the button, 0 for none
   Rules rules;           // its tooltip
   const char* accessibleName;  // UTF-8; nullptr where its caption is read
   Part part;

@@ -17,10 +17,11 @@ constexpr const char* kDelegateMode = "委任";
 constexpr const char* kRecallMode = "委任解除";
 
 // Shows the delegation panel listing the player's provinces whose flag equals `delegated`.
-void openPanel(Game& g, const char* mode, bool delegated) {
+void openPanel(Game& g, Game::DelegationMode mode, bool delegated) {
   showPanel(g, Panel::Delegation);
-  g.delegationLabel = mode;
-  g.ui.panels.setPanelLabel(PanelLabel::Pic7, mode);
+  g.delegationMode = mode;
+  g.ui.panels.setPanelLabel(PanelLabel::Pic7,
+                            mode == Game::DelegationMode::Delegate ? kDelegateMode : kRecallMode);
   std::vector<std::string> names;
   for (int p = 1; p <= kProvinceCount; ++p) {
     if (isPlayerProvince(g.state, p) && g.state.delegated[p] == delegated) {
@@ -34,15 +35,15 @@ void openPanel(Game& g, const char* mode, bool delegated) {
 
 }  // namespace
 
-void openDelegation(Game& g) { openPanel(g, kDelegateMode, false); }
+void openDelegation(Game& g) { openPanel(g, Game::DelegationMode::Delegate, false); }
 
-void openRecall(Game& g) { openPanel(g, kRecallMode, true); }
+void openRecall(Game& g) { openPanel(g, Game::DelegationMode::Recall, true); }
 
 void confirmDelegation(Game& g, const DelegationChoice& choice) {
-  if (g.delegationLabel.empty()) return;  // the panel was never opened
+  if (g.delegationMode == Game::DelegationMode::None) return;  // the panel was never opened
   const int line = choice.line;
   const int count = choice.lineCount;
-  const bool delegating = g.delegationLabel == kDelegateMode;
+  const bool delegating = g.delegationMode == Game::DelegationMode::Delegate;
   // The player always keeps at least one province to command.
   if (delegating && count == 1) {
     showBox(g, "一都市だけなので委任できません");

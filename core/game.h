@@ -47,7 +47,10 @@ struct Game {
   // Main-window state that is not saved.
   Panel currentPanel = Panel::Message;
   std::int32_t okLock = 0;
-  std::string delegationLabel;  // lblPic7: "委任" or "委任解除", the way the OK of pic7 works
+  // What the delegation panel was last opened for (its label lblPic7 says it): the way its OK
+  // works.
+  enum class DelegationMode { None, Delegate, Recall };
+  DelegationMode delegationMode = DelegationMode::None;
 
   // Where Game.dt lives: the program's own directory when the player may write there, else the
   // player's data folder (set by the desktop game; the simulator names its files itself).

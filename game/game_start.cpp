@@ -44,7 +44,7 @@ void startNewGame(Game& g) {
   g.battle = BattleState{};
   g.currentPanel = Panel::Message;
   g.okLock = 0;
-  g.delegationLabel.clear();
+  g.delegationMode = Game::DelegationMode::None;
   g.ui.board.setAutoPressTimer(false);
   g.ui.board.setDelegationMenuEnabled(false);
   openGame(g);

@@ -100,7 +100,7 @@ void GameApp::openMainWindow() {
   record_ = new RecordMenu(*game_, port_, form_.get());
   form_->menuBar()->addMenu(record_);
   session_ = new SessionMenu(
-      *game_, port_, gate_, form_->findChild<QMenu*>(QStringLiteral("mnuSL")),
+      *game_, port_, gate_, form_->saveLoadMenu(),
       {[this] { return chooseNewGameSettings(); }, [this] { rng_.reseed(seedFromTimeOfDay()); }});
   keys_ = std::make_unique<MainKeys>(*game_, gate_, form_.get());
   qApp->installEventFilter(keys_.get());

@@ -29,18 +29,6 @@ void setFigure(QLabel* label, const QString& what, const QString& figure) {
   label->setAccessibleName(what + QLatin1Char(' ') + figure);
 }
 
-void setAccessibleNames(QWidget* root, std::initializer_list<AccessibleName> names) {
-  for (const AccessibleName& n : names) {
-    const QString objectName = QLatin1String(n.objectName);
-    QWidget* w = root->objectName() == objectName ? root : root->findChild<QWidget*>(objectName);
-    if (w) {
-      w->setAccessibleName(QString::fromUtf8(n.name));
-    } else {
-      qWarning("setAccessibleNames: no %s in %s", n.objectName, qPrintable(root->objectName()));
-    }
-  }
-}
-
 QWidget* fixedClientBelowMenu(QWidget* dialog, QMenuBar* menu, int widthTwips, int heightTwips) {
   auto* client = new QWidget(dialog);
   client->setFixedSize(twRect(0, 0, widthTwips, heightTwips).size());

@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QString>
 #include <QWidget>
-#include <initializer_list>
 #include <string>
 
 namespace velmora::ui {
@@ -30,15 +29,6 @@ void setButtonFace(QWidget* w);
 // Writes a figure into its label and names the label for screen readers with what the figure
 // is ("国力 30"): the figure alone would be read without its caption.
 void setFigure(QLabel* label, const QString& what, const QString& figure);
-
-// Names a window's controls and panels for screen readers (Qt's accessibility interface),
-// each found by its objectName; the texts are UTF-8. A name that no child bears is a mistake
-// of the caller and is reported.
-struct AccessibleName {
-  const char* objectName;
-  const char* name;
-};
-void setAccessibleNames(QWidget* root, std::initializer_list<AccessibleName> names);
 
 // A panel on the map at a place given in twips: a plain box in the button face.
 QFrame* addPanel(QWidget* surface, const char* name, int left, int top, int width, int height);

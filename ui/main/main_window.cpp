@@ -1,6 +1,7 @@
 #include "ui/main/main_window.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include <QAction>
 #include <QApplication>
@@ -59,6 +60,7 @@ struct HelpPanel {
   int left, top, width, height;
   const char* text;
   const char* closeButton;
+  const char* accessibleName;
 };
 
 }  // namespace
@@ -92,7 +94,10 @@ MainWindow::MainWindow(Game& g, QtPort& port, EngineGate& gate, QWidget* parent)
   setFixedSize(tw(13500), tw(10000));
   buildScrollBars(client);
   new MapWheel(client, horizontalBar_, hRange_.maximum < 0, verticalBar_, vRange_.maximum < 0);
-  nameMainWindowParts(this);
+  // The map and its scroll bars are named by the menu that opens and closes its panels.
+  for (QWidget* map : std::initializer_list<QWidget*>{surface_, horizontalBar_, verticalBar_}) {
+    map->setAccessibleName(QString::fromUtf8("国情報"));
+  }
 }
 
 MainWindow::~MainWindow() = default;
@@ -125,6 +130,7 @@ void MainWindow::lockTimerFired() {
 
 void MainWindow::buildMessagePanel(QWidget* surface) {
   messagePanel_ = addPanel(surface, "pic1", 0, 0, 3735, 2415);
+  messagePanel_->setAccessibleName(QString::fromUtf8("メッセージ"));
   const char* kLineNames[3] = {"lblMsg", "lblMsg2", "lblMsg3"};
   const int kLineTops[3] = {120, 480, 840};
   for (int i = 0; i < 3; ++i) {
@@ -147,10 +153,12 @@ void MainWindow::buildMessagePanel(QWidget* surface) {
   okPrompt_->adjustSize();
 
   auto* picSouba = addPanel(messagePanel_, "picSouba", 1800, 840, 1215, 1335);
+  picSouba->setAccessibleName(QString::fromUtf8("相場"));
   addLabel(picSouba, QStringLiteral("lblSoubaHeading"), QString::fromUtf8("相場"), 720, 120);
-  addLabel(picSouba, QStringLiteral("lblSoubaKome"), QString::fromUtf8("食料"), 120, 360);
-  addLabel(picSouba, QStringLiteral("lblSoubaBuki"), QString::fromUtf8("武器"), 120, 720);
-  addLabel(picSouba, QStringLiteral("lblSoubaHei"), QString::fromUtf8("兵"), 120, 1080);
+  priceCaptions_ = {
+      addLabel(picSouba, QStringLiteral("lblSoubaKome"), QString::fromUtf8("食料"), 120, 360),
+      addLabel(picSouba, QStringLiteral("lblSoubaBuki"), QString::fromUtf8("武器"), 120, 720),
+      addLabel(picSouba, QStringLiteral("lblSoubaHei"), QString::fromUtf8("兵"), 120, 1080)};
   foodPrice_ = addLabel(picSouba, QStringLiteral("lblMsgKome"), QString(), 720, 360, 375, 240);
   armsPrice_ = addLabel(picSouba, QStringLiteral("lblMsgBuki"), QString(), 720, 720, 375, 240);
   troopsPrice_ = addLabel(picSouba, QStringLiteral("lblMsgHei"), QString(), 720, 1080, 375, 240);
@@ -218,16 +226,16 @@ void MainWindow::buildHelpPanels(QWidget* surface) {
   const HelpPanel kPanels[4] = {
       {"PicPic", 3720, 0, 1575, 2175,
        "国の詳細を見るときは、国の番号か、国名をクリックしてください。閉じるときも、もう一度クリックしてください。",
-       "cmdPicPicClose"},
+       "cmdPicPicClose", "ヘルプ 国情報"},
       {"Picture2", 5280, 0, 1935, 2175,
        "国家情報、過去の戦闘データはメニューで見られます",
-       "Command3"},
+       "Command3", "ヘルプ 国家情報"},
       {"Picture3", 6840, 5040, 1575, 3375,
        "ボタンについて ＯＫボタンはＥｎｔｅｒキーで「1.移動」とか数字のついたボタンは「テンキー」でCancelはテンキーの「小数点」あるいはカーソルキーでOKから移動して、マウスを使わずに使えます",
-       "Command4"},
+       "Command4", "ヘルプ ボタンについて"},
       {"picCur", 10080, 6240, 1575, 2175,
        "移動先をリストから選ぶときは左右の、数値を入力するときは上下のカーソルキーでえらべます。",
-       "Command5"},
+       "Command5", "ヘルプ 数値入力"},
   };
   // clang-format on
 
@@ -246,6 +254,7 @@ void MainWindow::buildHelpPanels(QWidget* surface) {
   for (int i = 0; i < 4; ++i) {
     const HelpPanel& h = kPanels[i];
     QFrame* panel = addPanel(surface, h.name, h.left, h.top, h.width, h.height);
+    panel->setAccessibleName(QString::fromUtf8(h.accessibleName));
     QLabel* heading =
         addLabel(panel, QStringLiteral("lblHelp"), QString::fromUtf8("ヘルプ"), 15, 15);
     setBackground(heading, kHelpHeadingColour);
@@ -289,7 +298,7 @@ void MainWindow::buildHelpPanels(QWidget* surface) {
 void MainWindow::buildMenus() {
   // The help menu is built with its panels and goes last.
   QMenuBar* bar = menuBar();
-  auto* saveLoad = new QMenu(QString::fromUtf8("セーブ/ロード(&A)"), this);
+  auto* saveLoad = saveLoadMenu_ = new QMenu(QString::fromUtf8("セーブ/ロード(&A)"), this);
   saveLoad->setObjectName(QStringLiteral("mnuSL"));
   QAction* end = saveLoad->addAction(QString::fromUtf8("終了(&E)"));
   end->setObjectName(QStringLiteral("mnuEnd"));
@@ -454,12 +463,9 @@ void MainWindow::writeLine(int line, const QString& text) {
 
 void MainWindow::showPrices(const QString& food, const QString& arms, const QString& troops) {
   // Each price is read with the caption beside it.
-  auto caption = [this](const char* name) {
-    return findChild<QLabel*>(QLatin1String(name))->text();
-  };
-  setFigure(foodPrice_, caption("lblSoubaKome"), food);
-  setFigure(armsPrice_, caption("lblSoubaBuki"), arms);
-  setFigure(troopsPrice_, caption("lblSoubaHei"), troops);
+  setFigure(foodPrice_, priceCaptions_[0]->text(), food);
+  setFigure(armsPrice_, priceCaptions_[1]->text(), arms);
+  setFigure(troopsPrice_, priceCaptions_[2]->text(), troops);
 }
 
 void MainWindow::setOkPromptVisible(bool visible) { okPrompt_->setVisible(visible); }

@@ -48,6 +48,8 @@ class MainWindow : public QMainWindow {
   std::function<void()> openNationWindowModal;
 
   ProvincePanel* provincePanel(int p) const { return provincePanels_[p]; }
+  // セーブ/ロード(&A), which the session's items join.
+  QMenu* saveLoadMenu() const { return saveLoadMenu_; }
 
   // Brings a province's panel into view (3000 twips from the window's top left corner, as far
   // as the scroll bars reach).
@@ -149,12 +151,13 @@ class MainWindow : public QMainWindow {
 
   // The message panel (pic1): the three lines, OK and its prompt, the market prices.
   QWidget* messagePanel_ = nullptr;
-  std::array<QLabel*, 3> messageLines_{};  // lblMsg, lblMsg2, lblMsg3
-  QPushButton* okButton_ = nullptr;        // cmdOk
-  QLabel* okPrompt_ = nullptr;             // lblOk
-  QLabel* foodPrice_ = nullptr;            // lblMsgKome
-  QLabel* armsPrice_ = nullptr;            // lblMsgBuki
-  QLabel* troopsPrice_ = nullptr;          // lblMsgHei
+  std::array<QLabel*, 3> messageLines_{};   // lblMsg, lblMsg2, lblMsg3
+  QPushButton* okButton_ = nullptr;         // cmdOk
+  QLabel* okPrompt_ = nullptr;              // lblOk
+  QLabel* foodPrice_ = nullptr;             // lblMsgKome
+  QLabel* armsPrice_ = nullptr;             // lblMsgBuki
+  QLabel* troopsPrice_ = nullptr;           // lblMsgHei
+  std::array<QLabel*, 3> priceCaptions_{};  // lblSoubaKome, lblSoubaBuki, lblSoubaHei
 
   // The command panels and what the game writes into them.
   QWidget* orderPanel_ = nullptr;                  // pic2
@@ -176,6 +179,7 @@ class MainWindow : public QMainWindow {
   QListWidget* delegationList_ = nullptr;          // lstPic7
 
   // Menu entries the game switches on and off.
+  QMenu* saveLoadMenu_ = nullptr;      // mnuSL
   QMenu* delegationMenu_ = nullptr;    // mnuIninKaijyo
   QMenu* helpMenu_ = nullptr;          // mnuHelp, filled with its panels
   QAction* openAllAction_ = nullptr;   // mnuOpen

@@ -11,22 +11,6 @@
 
 namespace velmora::ui {
 
-void nameMainWindowParts(QWidget* form) {
-  // A panel is named by its heading or by what it asks for; a box or a list by the caption
-  // over it; the map and its scroll bars by the menu that opens and closes its panels.
-  setAccessibleNames(form, {
-                               {"Picture1", "国情報"},
-                               {"HScroll1", "国情報"},
-                               {"VScroll1", "国情報"},
-                               {"pic1", "メッセージ"},
-                               {"picSouba", "相場"},
-                               {"PicPic", "ヘルプ 国情報"},
-                               {"Picture2", "ヘルプ 国家情報"},
-                               {"Picture3", "ヘルプ ボタンについて"},
-                               {"picCur", "ヘルプ 数値入力"},
-                           });
-}
-
 void describeMap(MainWindow* form) {
   QStringList lines;
   for (int p = 1; p <= kProvinceCount; ++p) {

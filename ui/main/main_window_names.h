@@ -1,13 +1,6 @@
 #pragma once
 
-class QWidget;
-
 namespace velmora::ui {
-
-// Names the main window's panels, its map and the controls whose captions stand beside them,
-// for screen readers. The province panels and the prices name themselves as they are redrawn,
-// the command panels and their controls as their tables build them (ui/main/command_panels.cpp).
-void nameMainWindowParts(QWidget* form);
 
 class MainWindow;
 

@@ -16,8 +16,6 @@ struct OrderInput {
   std::string amount;                        // txtPic5
   std::string target;                        // the selected line of lstPic6; empty when none
   std::array<std::string, 3> targetAmounts;  // txtPic6(0..2): troops, food, gold
-
-  bool operator==(const OrderInput&) const = default;
 };
 
 // A computer-played province types nothing: its order chooses its own amounts.
@@ -29,8 +27,6 @@ struct DelegationChoice {
   int line = -1;
   std::string lineText;
   int lineCount = 0;
-
-  bool operator==(const DelegationChoice&) const = default;
 };
 
 }  // namespace velmora
